@@ -1,0 +1,55 @@
+# Fonexa: two commands on a fresh Debian machine.
+#   make run    install what is missing, build, start Fonexa under Wine
+#   make test   install what is missing, build both trees, run every test
+
+BUILD   ?= build
+NATIVE  := $(BUILD)/native
+WINDOWS := $(BUILD)/windows
+BENCH   := $(BUILD)/bench
+DIST    ?= dist
+
+CMAKE_GEN := -G Ninja
+
+.PHONY: all deps native windows test test-native test-windows run dist bench bench-startup screenshots clean
+
+all: native windows
+
+deps:
+	@tools/install-deps.sh
+
+native: deps
+	cmake -S . -B $(NATIVE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DFONEXA_SANITIZE=ON
+	cmake --build $(NATIVE)
+
+windows: deps
+	cmake -S . -B $(WINDOWS) $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WINDOWS)
+
+test-native: native
+	ctest --test-dir $(NATIVE) --output-on-failure
+
+test-windows: windows
+	ctest --test-dir $(WINDOWS) --output-on-failure
+
+# Native first (fast, with sanitizers), then the Windows tree under Wine.
+test: test-native test-windows
+
+run: windows
+	tools/run.sh $(WINDOWS)
+
+dist: windows
+	tools/dist.sh $(WINDOWS) $(DIST)
+
+bench: deps
+	cmake -S . -B $(BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DFONEXA_BENCHMARKS=ON
+	cmake --build $(BENCH)
+	for b in $(BENCH)/tests/bench/*_bench; do $$b; done
+
+bench-startup: windows
+	tools/bench-startup.sh $(WINDOWS)
+
+screenshots: windows
+	tools/screenshots.sh $(WINDOWS)
+
+clean:
+	rm -rf $(BUILD) $(DIST)

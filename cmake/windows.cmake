@@ -1,0 +1,21 @@
+# Settings of the Windows (mingw-w64) tree.
+
+# Sources are UTF-8; the program speaks code page 1252 through the A API.
+add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP1252)
+add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0601
+                        STRICT NOMINMAX __USE_MINGW_ANSI_STDIO=1)
+# One .exe that runs on a bare Windows: no runtime DLLs.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(FONEXA_WIN32_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid winspool
+    version advapi32 gdi32 user32 kernel32)
+
+# Tests run under Wine in a private prefix under the build tree.
+set(FONEXA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run ${FONEXA_WINEPREFIX})
+
+# GoogleTest built from Debian's sources with the mingw compilers.
+set(FONEXA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${FONEXA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
