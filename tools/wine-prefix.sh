@@ -15,9 +15,9 @@ mkdir -p "$prefix"
 exec 9>"$prefix.lock"
 flock 9
 if [ ! -f "$prefix/.fonexa-ready" ]; then
-    wineboot -i >/dev/null 2>&1 || true
+    wineboot -i </dev/null >/dev/null 2>&1 || true
     if [ "$mode" = null ]; then
-        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
     fi
     # The default test printer, when its script is present.
     if [ -x "$(dirname "$0")/wine-printer.sh" ]; then

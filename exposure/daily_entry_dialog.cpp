@@ -1,0 +1,96 @@
+#include <cstdio>
+
+#include "exposure/daily_exposure.h"
+#include "exposure/daily_exposure_dialog.h"
+#include "exposure/daily_exposure_state.h"
+#include "framework/help.h"
+#include "framework/number_text.h"
+#include "framework/tooltips.h"
+#include "framework/ui_text.h"
+#include "resources/resource.h"
+
+namespace {
+
+const TooltipText kTooltips[] = {
+    {IDC_ENTRY_DURATION, "Tempo d'esposizione"},
+    {IDC_ENTRY_LEVEL, "Livello equivalente"},
+    {IDOK, "Aggiunge / Modifica / Elimina un elemento della lista"},
+    {IDCANCEL, "Annulla l'operazione e chiude la finestra di dialogo"},
+};
+
+const HelpTopic kHelpTopics[] = {
+    {IDC_ENTRY_DURATION_LABEL, 0x0FF0024D}, {IDC_ENTRY_LEVEL, 0x0FD2024D},
+    {IDC_ENTRY_DURATION, 0x0FF0024D},       {IDOK, 0x0FD2024F},
+    {IDCANCEL, 0x0FD20251},                 {0, 0},
+};
+
+BOOL OnInitDialog(HWND dialog, int mode)
+{
+    SetWindowLongPtrA(dialog, DWLP_USER, mode);
+    RegisterTooltipDialog(dialog);
+    char label[64];
+    snprintf(label, sizeof label, "Esposizione %s", TimeUnitOf(g_dailyMemory.timeUnit).labelSuffix);
+    SetDlgItemTextA(dialog, IDC_ENTRY_DURATION_LABEL, label);
+
+    static const char* const kTitles[] = {"Aggiungi", "Modifica", "Elimina"};
+    const char* title = kTitles[(mode >= kEntryAdd && mode <= kEntryDelete ? mode : kEntryAdd) - 1];
+    SetDlgItemTextA(dialog, IDOK, title);
+    SetWindowTextA(dialog, title);
+    SetDlgItemTextA(dialog, IDCANCEL, "Annulla");
+
+    // The entries keep 15 characters: longer texts would be cut silently.
+    SendDlgItemMessageA(dialog, IDC_ENTRY_LEVEL, EM_LIMITTEXT, 15, 0);
+    SendDlgItemMessageA(dialog, IDC_ENTRY_DURATION, EM_LIMITTEXT, 15, 0);
+    SetDlgItemTextA(dialog, IDC_ENTRY_LEVEL, g_dailyMemory.levelEntry);
+    SetDlgItemTextA(dialog, IDC_ENTRY_DURATION, g_dailyMemory.durationEntry);
+    SetFocus(GetDlgItem(dialog, IDC_ENTRY_LEVEL));
+    SendDlgItemMessageA(dialog, IDC_ENTRY_LEVEL, EM_SETSEL, 0, -1);
+    return FALSE;  // the focus is set
+}
+
+void OnConfirm(HWND dialog)
+{
+    int mode = (int)GetWindowLongPtrA(dialog, DWLP_USER);
+    ItemText(dialog, IDC_ENTRY_LEVEL, g_dailyMemory.levelEntry, sizeof g_dailyMemory.levelEntry);
+    ItemText(dialog, IDC_ENTRY_DURATION, g_dailyMemory.durationEntry,
+             sizeof g_dailyMemory.durationEntry);
+    if (mode == kEntryDelete) {
+        if (MessageBoxA(dialog, "Sei sicuro di voler eliminare questo elemento dalla lista?",
+                        "Conferma operazione", MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+            return;
+    } else if (LeadingNumber(g_dailyMemory.levelEntry) == 0.0) {
+        MessageBoxA(dialog, "Errore. Inserire valori numerici!", "Livello di esposizione",
+                    MB_OK | MB_ICONEXCLAMATION);
+        return;
+    } else if (LeadingNumber(g_dailyMemory.durationEntry) == 0.0) {
+        MessageBoxA(dialog, "Errore. Inserire valori numerici!", "Tempo esposizione ",
+                    MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    EndDialog(dialog, IDOK);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK DailyEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(dialog, (int)lParam);
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK)
+            OnConfirm(dialog);
+        else if (LOWORD(wParam) == IDCANCEL)
+            EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    case WM_NOTIFY:
+        return AnswerTooltip((const NMHDR*)lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0]);
+    case WM_HELP:
+        ContextHelpForControl((const HELPINFO*)lParam, kHelpTopics);
+        return TRUE;
+    case WM_CONTEXTMENU:
+        ContextHelpMenu((HWND)wParam, kHelpTopics);
+        return TRUE;
+    }
+    return FALSE;
+}

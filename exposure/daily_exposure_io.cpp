@@ -1,0 +1,227 @@
+#include "exposure/daily_exposure_io.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "exposure/daily_exposure.h"
+#include "exposure/daily_exposure_dialog.h"
+#include "exposure/daily_exposure_state.h"
+#include "framework/calculator_frame.h"
+#include "framework/clipboard.h"
+#include "framework/data_file.h"
+#include "framework/printing.h"
+#include "framework/ui_text.h"
+#include "resources/resource.h"
+
+namespace {
+
+const char kType[] = "LEPD";
+// Rows read from a file: a hand-edited ITEMS must not make loading endless.
+const int kMaxFileRows = 9999;
+
+const CalculatorFiles kFiles = {IDS_FILTER_LEPD, ".lep", g_dailyMemory.currentFile,
+                                SaveDailyExposureFile, LoadDailyExposureFile};
+
+int DialogUnit(HWND dialog)
+{
+    LRESULT unit = SendDlgItemMessageA(dialog, IDC_TIME_UNIT, CB_GETCURSEL, 0, 0);
+    return unit == CB_ERR ? g_dailyMemory.timeUnit : (int)unit;
+}
+
+void ShowUnit(HWND dialog, int unit)
+{
+    SendDlgItemMessageA(dialog, IDC_TIME_UNIT, CB_SETCURSEL, unit, 0);
+    char label[64];
+    snprintf(label, sizeof label, "Tempo esposizione %s", TimeUnitOf(unit).labelSuffix);
+    SetDlgItemTextA(dialog, IDC_LEPD_TIME_LABEL, label);
+}
+
+}  // namespace
+
+bool SaveDailyExposureFile(HWND dialog, const char* path)
+{
+    char text[16];
+    WriteFileType(path, kType);
+    ItemText(dialog, IDC_LEPD_LAEQ, text, sizeof text);
+    WriteKey(path, kFrameSection, "LAEQ", text);
+    ItemText(dialog, IDC_LEPD_TOTAL, text, sizeof text);
+    WriteKey(path, kFrameSection, "TOTTIME", text);
+    ItemText(dialog, IDC_LEPD_LEPD, text, sizeof text);
+    WriteKey(path, kFrameSection, "LEPD", text);
+    WriteIntKey(path, kFrameSection, "TFORM", DialogUnit(dialog));
+    int rows = DailyRowCount(dialog);
+    WriteIntKey(path, kFrameSection, "ITEMS", rows);
+    for (int i = 0; i < rows; ++i) {
+        char key[16], level[16], duration[16];
+        snprintf(key, sizeof key, "%d", i + 1);
+        GetDailyRow(dialog, i, level, duration);
+        WriteKey(path, "LEQ", key, level);
+        WriteKey(path, "TIME", key, duration);
+    }
+    char notes[513];
+    ItemText(dialog, IDC_NOTES, notes, sizeof notes);
+    WriteNotes(notes, path);
+    snprintf(g_dailyMemory.currentFile, sizeof g_dailyMemory.currentFile, "%s", path);
+    return true;
+}
+
+bool LoadDailyExposureFile(HWND dialog, const char* path)
+{
+    if (!IsFileOfType(path, kType))
+        return false;
+    static const struct {
+        const char* key;
+        int control;
+    } kOutputs[] = {{"LAEQ", IDC_LEPD_LAEQ}, {"TOTTIME", IDC_LEPD_TOTAL}, {"LEPD", IDC_LEPD_LEPD}};
+    char text[16];
+    for (const auto& output : kOutputs)
+        if (ReadKey(path, kFrameSection, output.key, "", text, sizeof text) > 0)
+            SetDlgItemTextA(dialog, output.control, text);
+
+    int unit = ReadIntKey(path, kFrameSection, "TFORM", 0);
+    if (unit < 0 || unit > 2)
+        unit = kTimeMinutes;
+    g_dailyMemory.timeUnit = unit;
+    ShowUnit(dialog, unit);
+
+    SendDlgItemMessageA(dialog, IDC_LEPD_LIST, LVM_DELETEALLITEMS, 0, 0);
+    int items = ReadIntKey(path, kFrameSection, "ITEMS", 0);
+    if (items > kMaxFileRows)
+        items = kMaxFileRows;
+    for (int i = 1; i <= items; ++i) {
+        char key[16], level[16], duration[16];
+        snprintf(key, sizeof key, "%d", i);
+        if (ReadKey(path, "LEQ", key, "", level, sizeof level) == 0)
+            continue;
+        int row = DailyRowCount(dialog);
+        ReadKey(path, "TIME", key, "", duration, sizeof duration);
+        SetDailyRow(dialog, row, level, duration, true);
+    }
+    char notes[513];
+    ReadNotes(notes, sizeof notes, path);
+    SetDlgItemTextA(dialog, IDC_NOTES, notes);
+    snprintf(g_dailyMemory.currentFile, sizeof g_dailyMemory.currentFile, "%s", path);
+    return true;
+}
+
+void BuildDailyExposureReport(HWND dialog, ReportText* report)
+{
+    const TimeUnitInfo& unit = TimeUnitOf(DialogUnit(dialog));
+    char text[256];
+
+    ReportAppend(report, "Calcolo del livello di esposizione personale giornaliero al rumore (Lep,d)");
+    ReportSeparators(report, 3);
+    ReportEndLine(report);
+    ReportAppend(report, "Livelli equivalenti (dBA):");
+    ReportSeparators(report, 2);
+    ReportAppend(report, "Tempi di esposizione ");
+    ReportAppend(report, unit.reportWord);
+    ReportAppend(report, ":");
+    ReportEndLine(report);
+
+    int rows = DailyRowCount(dialog);
+    for (int i = 0; i < rows; ++i) {
+        char level[16], duration[16];
+        GetDailyRow(dialog, i, level, duration);
+        ReportAppendNumber(report, level);
+        ReportSeparators(report, 2);
+        ReportAppendNumber(report, duration);
+        ReportEndLine(report);
+    }
+
+    ReportAppend(report, "Livello equivalente (dBA):");
+    ReportSeparators(report, 2);
+    ItemText(dialog, IDC_LEPD_LAEQ, text, sizeof text);
+    ReportAppendNumber(report, text);
+    ReportEndLine(report);
+
+    ReportAppend(report, "Tempo di esposizione ");
+    ReportAppend(report, unit.reportWord);
+    ReportAppend(report, ":");
+    ReportSeparators(report, 2);
+    ItemText(dialog, IDC_LEPD_TOTAL, text, sizeof text);
+    ReportAppendNumber(report, text);
+    ReportEndLine(report);
+
+    ReportAppend(report, "Lep,d (dBA):");
+    ReportSeparators(report, 2);
+    ItemText(dialog, IDC_LEPD_LEPD, text, sizeof text);
+    ReportAppendNumber(report, text);
+    ReportEndLine(report);
+
+    ReportAppend(report, "Note:");
+    ReportEndLine(report);
+    ItemText(dialog, IDC_NOTES, text, sizeof text);
+    ReportAppend(report, text);
+    ReportEndLine(report);
+}
+
+void PrintDailyExposure(HWND dialog)
+{
+    TextPrintout print;
+    if (!BeginTextPrintout(&print, "Livello di esposizione personale quotidiano (Lep,d)", 500))
+        return;
+    const TimeUnitInfo& unit = TimeUnitOf(DialogUnit(dialog));
+    int second = print.pageWidth / 2;
+    char text[64];
+
+    PrintAt(&print, 0, "Livello di esposizione personale quotidiano (Lep,d)");
+    if (!NextPrintLine(&print))
+        return;
+    PrintAt(&print, 0, "Livelli sonori equivalenti (dBA):");
+    snprintf(text, sizeof text, "Tempi di esposizione %s", unit.labelSuffix);
+    PrintAt(&print, second, text);
+    if (!NextPrintLine(&print))
+        return;
+    int rows = DailyRowCount(dialog);
+    for (int i = 0; i < rows; ++i) {
+        char level[16], duration[16];
+        GetDailyRow(dialog, i, level, duration);
+        PrintAt(&print, 0, level);
+        PrintAt(&print, second, duration);
+        if (!NextPrintLine(&print))
+            return;
+    }
+    static const struct {
+        const char* label;
+        int control;
+    } kOutputs[] = {{"Livello equivalente (dBA): ", IDC_LEPD_LAEQ},
+                    {nullptr, IDC_LEPD_TOTAL},
+                    {"Lep,d (dBA): ", IDC_LEPD_LEPD}};
+    for (const auto& output : kOutputs) {
+        if (output.label) {
+            PrintAt(&print, 0, output.label);
+        } else {
+            snprintf(text, sizeof text, "Tempo d'esposizione totale %s", unit.labelSuffix);
+            PrintAt(&print, 0, text);
+        }
+        ItemText(dialog, output.control, text, sizeof text);
+        PrintAt(&print, second, text);
+        if (!NextPrintLine(&print))
+            return;
+    }
+    char notes[513];
+    ItemText(dialog, IDC_NOTES, notes, sizeof notes);
+    EndTextPrintout(&print, notes);
+}
+
+void DailyExposureFileCommand(HWND dialog, int command)
+{
+    if (CalculatorFileCommand(dialog, command, kFiles))
+        return;
+    if (command == IDM_COPY) {
+        CopyReport(dialog, BuildDailyExposureReport);
+    } else if (command == IDM_CALC_PRINT) {
+        HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        PrintDailyExposure(dialog);
+        SetCursor(old);
+    }
+}
+
+void DropDailyExposureFile(HWND dialog, HDROP drop)
+{
+    char path[MAX_PATH];
+    if (TakeDroppedFile(drop, ".lep", path, sizeof path) && LoadCalculatorFile(dialog, path, kFiles))
+        ComputeDailyExposureDialog(dialog);
+}

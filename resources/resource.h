@@ -1,0 +1,138 @@
+/* Every fixed id of Fonexa: commands, controls, dialogs, menus, bitmaps and
+   strings. Shared by the .rc scripts and the code, so it holds only
+   #defines. Named templates ("LEPD", "PRIMO", ...) are strings in the .rc
+   files and must never be #defined here. */
+#ifndef FONEXA_RESOURCE_H
+#define FONEXA_RESOURCE_H
+
+/* ---- Icons, bitmaps, accelerators ---------------------------------- */
+#define IDI_FONEXA                1
+#define IDB_MAIN_TOOLBAR          144   /* 27 images of 16 x 15 */
+#define IDB_FORMAT_TOOLBAR        168   /* 12 images of 16 x 15 */
+#define IDA_MAIN                  171
+#define MAIN_TOOLBAR_IMAGES       27
+#define FORMAT_TOOLBAR_IMAGES     12
+
+/* ---- Main-window children ------------------------------------------ */
+#define IDC_MAIN_TOOLBAR          12
+#define IDC_REPORT_DOCUMENT       13
+#define IDC_FORMAT_TOOLBAR        14
+#define IDC_STATUS_BAR            15    /* also each calculator's status bar */
+
+/* ---- String table --------------------------------------------------- */
+#define IDS_SAVE_DATA_TITLE       19    /* "Salvataggio file di dati" */
+#define IDS_FILTER_LEPD           30
+#define IDS_FILTER_ILG            31
+#define IDS_LOAD_DATA_TITLE       38    /* "Caricamento file di dati" */
+#define IDS_FILTER_SPR            69
+#define IDS_FILTER_SPI            70
+#define IDS_FILTER_DPI            74
+#define IDS_FILTER_LEG            77
+#define IDS_FILTER_LEW            82
+#define IDS_FILTER_CSV            83
+#define IDS_FILTER_BMP            84
+#define IDS_FILTER_FNX            87
+
+/* ---- Main menu "PRIMO" and toolbar commands -------------------------- */
+#define IDM_LEPD                  1000
+#define IDM_PRINT                 1010
+#define IDM_VIEW_DOCUMENT         1020
+#define IDM_VIEW_TABLE            1022
+#define IDM_VIEW_AUDIOGRAM        1024
+#define IDM_VIEW_GRAPH            1026
+#define IDM_COPY                  1028  /* also "C&opia" of the calculators */
+#define IDM_NIPTS                 1050
+#define IDM_HTLA                  1055
+#define IDM_HTLAN                 1060
+#define IDM_RISK                  1070
+#define IDM_PREDICTIONS           1100
+#define IDM_EVOLUTION             1120
+#define IDM_DAMAGE                1150
+#define IDM_INFO                  1200
+#define IDM_EXIT                  1250
+#define IDM_PAGE_SETUP            1275
+#define IDM_HELP                  1300
+#define IDM_NOISE_SPECTRUM        1400
+#define IDM_OPEN                  1420
+#define IDM_PROTECTOR_SELECTION   40001
+#define IDM_ATTENUATION_SPECTRUM  40021
+#define IDM_GROUP_LEQ             40022
+#define IDM_LEPW                  40023
+#define IDM_PASTE                 40024
+#define IDM_SAVE_AS               40025
+#define IDM_SAVE                  40026
+#define IDM_CUT                   40027
+#define IDM_DOCUMENT              40028
+
+/* Curve selection of the chart views: 899 all curves, 900..906 one curve */
+#define IDM_CURVE_ALL             899
+#define IDM_CURVE_FIRST           900
+#define IDM_CURVE_LAST            906
+
+/* ---- Report document formatting ------------------------------------- */
+#define IDM_FMT_BULLETS           32777
+#define IDM_FMT_COLOR_FIRST       32782 /* "Nero" .. "Bianco": 32782..32797 */
+#define IDM_FMT_COLOR_LAST        32797
+#define IDM_FMT_COLOR_AUTO        32798
+#define IDM_FMT_BOLD              32799
+#define IDM_FMT_ITALIC            32800
+#define IDM_FMT_COLOR_POPUP       32801
+#define IDM_FMT_UNDERLINE         32802
+#define IDM_FMT_ALIGN_LEFT        32803
+#define IDM_FMT_ALIGN_CENTER      32804
+#define IDM_FMT_ALIGN_RIGHT       32805
+#define IDM_FMT_FONT              32806
+#define IDM_FMT_SUPERSCRIPT       32808
+#define IDM_FMT_SUBSCRIPT         32809
+#define IDM_FMT_WRAP              32810
+
+/* ---- Calculator File menu "FILE_OPERATION" --------------------------- */
+#define IDM_CALC_CLOSE            4120
+#define IDM_CALC_PRINT            4121
+#define IDM_CALC_SAVE_AS          4122
+#define IDM_CALC_OPEN             4123
+#define IDM_CALC_HELP             4412  /* "&?", also the "&?" buttons */
+#define IDM_CALC_SAVE             40005
+
+/* ---- Controls shared by the calculators ------------------------------- */
+#define IDC_NOTES                 8405
+#define IDC_NOTES_LABEL           8400
+#define IDC_TIME_UNIT             8618
+#define IDC_STATUS_HELP_ID        1577  /* help topics of the status bars */
+
+/* ---- Daily exposure "LEPD" -------------------------------------------- */
+#define IDC_LEPD_TIME_LABEL       4005
+#define IDC_LEPD_LAEQ             4020
+#define IDC_LEPD_TOTAL            4025
+#define IDC_LEPD_LEPD             4030
+#define IDC_LEPD_LIST             4040
+#define IDC_LEPD_ADD              4110
+#define IDC_LEPD_MODIFY           4111
+#define IDC_LEPD_DELETE           4112
+
+/* ---- Entry dialog "ADD_LEPD" ------------------------------------------ */
+#define IDC_ENTRY_LEVEL           4060
+#define IDC_ENTRY_DURATION_LABEL  4080
+#define IDC_ENTRY_DURATION        4090
+
+/* ---- File-dialog panel "IDD_ADDENDUM" ---------------------------------- */
+#define IDC_ADDENDUM_MODIFY       1006  /* "Modifica le note" */
+
+/* ---- Print comment "ADDNOTES" ----------------------------------------- */
+#define IDC_NO_COMMENT            8410
+
+/* ---- Noise and attenuation spectra -------------------------------------- */
+#define IDC_BAND_LABEL_FIRST      8511  /* 8511..8517 */
+#define IDC_BAND_FIRST            8591  /* 8591..8597 */
+#define IDC_SPECTRUM_LAEQ         4020
+#define IDC_SPECTRUM_LCEQ         4021
+#define IDC_CHART_PLACEHOLDER     9000
+#define IDC_SPI_H                 1019
+#define IDC_SPI_M                 1020
+#define IDC_SPI_L                 1021
+#define IDC_SPI_SNR               1006
+
+/* ---- Numeric-field filter: the ids that take digits and one point ------ */
+#define IDC_NUMERIC_MANY_POINTS   1567
+
+#endif

@@ -1,0 +1,110 @@
+#include "shell/dispatch.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "document/report_document.h"
+#include "exposure/daily_exposure_dialog.h"
+#include "framework/help.h"
+#include "resources/resource.h"
+#include "shell/main_state.h"
+#include "shell/main_window.h"
+#include "shell/program_paths.h"
+#include "shell/splash.h"
+
+INT_PTR ShowCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM parameter)
+{
+    return DialogBoxParamA(g_main.instance, dialogTemplate, g_main.window, procedure, parameter);
+}
+
+void OpenByExtension(HWND mainWindow, const char* path)
+{
+    int command = CommandForExtension(path);
+    if (!command)
+        return;
+    snprintf(g_main.openPath, sizeof g_main.openPath, "%s", path);
+    PostMessageA(mainWindow, WM_COMMAND, command, (LPARAM)g_main.openPath);
+}
+
+// The file carried by a command, or nullptr.
+static const char* CommandFile(LPARAM lParam)
+{
+    if (lParam == (LPARAM)g_main.openPath && g_main.openPath[0])
+        return g_main.openPath;
+    return nullptr;
+}
+
+// Asks to save a modified report document. False when the user cancelled or
+// the document is still modified after saving.
+bool ConfirmDocumentSaved(HWND mainWindow)
+{
+    HWND document = MainChild(IDC_REPORT_DOCUMENT);
+    if (!IsDocumentModified(document))
+        return true;
+    int answer = MessageBoxA(mainWindow, "Il documento è stato modificato. Salvare le modifiche?",
+                             "Attenzione", MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL)
+        return false;
+    if (answer == IDYES) {
+        SendMessageA(mainWindow, WM_COMMAND, IDM_SAVE, 0);
+        return !IsDocumentModified(document);
+    }
+    return true;
+}
+
+static void NewDocument(HWND mainWindow)
+{
+    if (!ConfirmDocumentSaved(mainWindow))
+        return;
+    g_main.documentFile[0] = '\0';
+    SetStatusText("Nessun file selezionato");
+    HWND document = MainChild(IDC_REPORT_DOCUMENT);
+    if (document) {
+        SetWindowTextA(document, "");
+        SendMessageA(document, EM_SETMODIFY, FALSE, 0);
+    }
+}
+
+static void OpenCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM lParam)
+{
+    const char* file = CommandFile(lParam);
+    ShowCalculator(dialogTemplate, procedure, (LPARAM)file);
+}
+
+void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notification)
+{
+    HWND document = MainChild(IDC_REPORT_DOCUMENT);
+    bool documentView = g_main.viewState == kViewDocument;
+    switch (command) {
+    case IDM_LEPD:
+        OpenCalculator("LEPD", DailyExposureProc, lParam);
+        break;
+    case IDM_DOCUMENT:
+        if (!CommandFile(lParam))
+            NewDocument(mainWindow);
+        break;
+    case IDM_CUT:
+        if (documentView && document)
+            SendMessageA(document, WM_CUT, 0, 0);
+        break;
+    case IDM_COPY:
+        if (documentView && document)
+            SendMessageA(document, WM_COPY, 0, 0);
+        break;
+    case IDM_EXIT:
+        if (!documentView)
+            DispatchCommand(mainWindow, IDM_VIEW_DOCUMENT, 0, 0);
+        SendMessageA(mainWindow, WM_CLOSE, 0, 0);
+        break;
+    case IDM_HELP:
+        ShowHelpContents(mainWindow);
+        break;
+    case IDM_INFO:
+        ShowSplash(g_main.instance, mainWindow, 4000);
+        break;
+    default:
+        // Commands of calculators and views still to come, and ids that
+        // are not commands, do nothing.
+        break;
+    }
+}

@@ -1,0 +1,171 @@
+#include "shell/main_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "document/report_document.h"
+#include "framework/help.h"
+#include "framework/menu_bitmaps.h"
+#include "framework/tooltips.h"
+#include "resources/resource.h"
+#include "shell/dispatch.h"
+#include "shell/main_state.h"
+#include "shell/main_toolbar.h"
+
+#include "exposure/daily_exposure_state.h"
+
+const char kMainClassName[] = "Fonexa_Class";
+
+MainState g_main = {};
+
+HWND MainChild(int id)
+{
+    return g_main.window ? GetDlgItem(g_main.window, id) : nullptr;
+}
+
+void SetStatusText(const char* text)
+{
+    HWND status = MainChild(IDC_STATUS_BAR);
+    if (status)
+        SetWindowTextA(status, text);
+}
+
+static LRESULT OnCreate(HWND window)
+{
+    g_main.window = window;
+    HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
+    ResetDailyExposureMemory();
+
+    RECT r;
+    GetWindowRect(window, &r);
+    int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    DragAcceptFiles(window, TRUE);
+    LoadMenuBitmaps(instance, true);
+    AttachMainMenuBitmaps(GetMenu(window));
+
+    CreateMainToolbar(window);
+    CreateStatusWindowA(WS_CHILD | WS_VISIBLE,
+                        g_main.documentFile[0] ? g_main.documentFile : "Nessun file selezionato",
+                        window, IDC_STATUS_BAR);
+    if (CreateReportDocument(window))
+        CreateFormatToolbar(window);
+    CreateTooltips(window);
+    SetDocumentMode(window, true);
+    return 0;
+}
+
+static void OnSize(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    HWND format = MainChild(IDC_FORMAT_TOOLBAR);
+    HWND toolbar = MainChild(IDC_MAIN_TOOLBAR);
+    HWND status = MainChild(IDC_STATUS_BAR);
+    if (format)
+        SendMessageA(format, WM_SIZE, wParam, lParam);
+    if (toolbar)
+        SendMessageA(toolbar, WM_SIZE, wParam, lParam);
+    if (status)
+        SendMessageA(status, WM_SIZE, wParam, lParam);
+
+    RECT client;
+    GetClientRect(window, &client);
+    RECT bar = {0, 0, 0, 0};
+    if (toolbar)
+        GetWindowRect(toolbar, &bar);
+    int toolbarHeight = bar.bottom - bar.top;
+    if (format)
+        SetWindowPos(format, nullptr, client.left, client.top + toolbarHeight, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
+
+    RECT statusClient = {0, 0, 0, 0};
+    if (status)
+        GetClientRect(status, &statusClient);
+    HWND document = MainChild(IDC_REPORT_DOCUMENT);
+    if (document) {
+        RECT area = client;
+        area.top += 2 * toolbarHeight;
+        area.bottom -= statusClient.bottom;
+        if (area.bottom < area.top)
+            area.bottom = area.top;
+        PlaceReportDocument(document, area);
+    }
+}
+
+static void OnPaint(HWND window)
+{
+    if (g_main.viewState == kViewDocument) {
+        ValidateRect(window, nullptr);
+        return;
+    }
+    PAINTSTRUCT ps;
+    BeginPaint(window, &ps);
+    EndPaint(window, &ps);
+}
+
+static void OnClose(HWND window)
+{
+    if (!ConfirmDocumentSaved(window))
+        return;
+    DestroyWindow(window);
+}
+
+static void OnDestroy(HWND window)
+{
+    QuitHelp(window, "Fonexa.hlp");
+    DragAcceptFiles(window, FALSE);
+    LoadMenuBitmaps(nullptr, false);
+    DestroyTooltips();
+    ResetDailyExposureMemory();
+    g_main.window = nullptr;
+    PostQuitMessage(0);
+}
+
+static LRESULT OnNotify(HWND window, const NMHDR* header)
+{
+    if (IsTooltipRequest(header))
+        OnToolbarTooltip(header, g_main.viewState);
+    return 0;
+}
+
+static void OnDropFiles(HWND window, HDROP drop)
+{
+    char path[MAX_PATH] = "";
+    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) == 1 &&
+        DragQueryFileA(drop, 0, path, sizeof path))
+        OpenByExtension(window, path);
+    DragFinish(drop);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    case WM_SIZE:
+        OnSize(window, wParam, lParam);
+        return 0;
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    case WM_CLOSE:
+        OnClose(window);
+        return 0;
+    case WM_NOTIFY:
+        return OnNotify(window, (const NMHDR*)lParam);
+    case WM_COMMAND:
+        DispatchCommand(window, LOWORD(wParam), lParam, HIWORD(wParam));
+        return 0;
+    case WM_INITMENUPOPUP:
+        UpdatePasteCommand(window);
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(window, (HDROP)wParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,36 @@
+// Raster images and the two file formats the resources need.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Rgb {
+    uint8_t r, g, b;
+};
+
+struct Rgba {
+    uint8_t r, g, b, a;
+};
+
+// Pixels index a colour table; row 0 is the top row.
+struct IndexedImage {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgb> palette;
+    std::vector<uint8_t> pixels;
+};
+
+// Straight (not premultiplied) alpha; row 0 is the top row.
+struct RgbaImage {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgba> pixels;
+};
+
+// 8 bits per pixel with the image's colour table, stored bottom-up.
+bool write_bmp_indexed(const std::string& path, const IndexedImage& image);
+// 24 bits per pixel, stored bottom-up; alpha is ignored.
+bool write_bmp_rgb(const std::string& path, const RgbaImage& image);
+// One 32-bit entry with alpha and AND mask per image (each at most 256x256).
+bool write_ico(const std::string& path, const std::vector<RgbaImage>& sizes);
