@@ -17,8 +17,6 @@
 namespace {
 
 const char kType[] = "LEPD";
-// Rows read from a file: a hand-edited ITEMS must not make loading endless.
-const int kMaxFileRows = 9999;
 
 const CalculatorFiles kFiles = {IDS_FILTER_LEPD, ".lep", g_dailyMemory.currentFile,
                                 SaveDailyExposureFile, LoadDailyExposureFile};
@@ -87,8 +85,9 @@ bool LoadDailyExposureFile(HWND dialog, const char* path)
 
     SendDlgItemMessageA(dialog, IDC_LEPD_LIST, LVM_DELETEALLITEMS, 0, 0);
     int items = ReadIntKey(path, kFrameSection, "ITEMS", 0);
-    if (items > kMaxFileRows)
-        items = kMaxFileRows;
+    int last = LargestNumberedKey(path, "LEQ");
+    if (items > last)
+        items = last;
     for (int i = 1; i <= items; ++i) {
         char key[16], level[16], duration[16];
         snprintf(key, sizeof key, "%d", i);

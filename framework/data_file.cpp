@@ -1,8 +1,10 @@
 #include "framework/data_file.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <strings.h>
+#include <vector>
 
 const char kFrameSection[] = "FONEXA";
 static const char kNoteSection[] = "NOTE";
@@ -33,6 +35,26 @@ size_t ReadKey(const char* path, const char* section, const char* key, const cha
 int ReadIntKey(const char* path, const char* section, const char* key, int fallback)
 {
     return (int)GetPrivateProfileIntA(section, key, fallback, path);
+}
+
+int LargestNumberedKey(const char* path, const char* section)
+{
+    std::vector<char> pairs(4096);
+    for (;;) {
+        DWORD n = GetPrivateProfileSectionA(section, pairs.data(), (DWORD)pairs.size(), path);
+        if (n + 2 < pairs.size() || pairs.size() >= (1u << 26))
+            break;
+        pairs.resize(pairs.size() * 4);
+    }
+    int largest = 0;
+    // "key=value\0key=value\0\0"
+    for (const char* pair = pairs.data(); *pair; pair += strlen(pair) + 1) {
+        char* end = nullptr;
+        long key = strtol(pair, &end, 10);
+        if (end != pair && *end == '=' && key > largest && key < 1000000000)
+            largest = (int)key;
+    }
+    return largest;
 }
 
 void WriteFileType(const char* path, const char* tag)

@@ -26,6 +26,11 @@ size_t ReadKey(const char* path, const char* section, const char* key, const cha
                char* out, size_t capacity);
 int ReadIntKey(const char* path, const char* section, const char* key, int fallback);
 
+// The largest numbered key ("1", "2", ...) of a section, 0 when none: a
+// loader reads numbered rows up to min(count key, this), so that a
+// hand-edited count cannot make it read forever.
+int LargestNumberedKey(const char* path, const char* section);
+
 // Writes the notes text (lines separated by "\r\n") as keys "1".."N" and
 // "Num" of section "NOTE". A text ending in a line break stores no empty last
 // line; keys of an earlier, longer note stay in the file and are ignored.

@@ -57,9 +57,16 @@ void PageRect(HDC printer, RECT* page)
     page->bottom = GetDeviceCaps(printer, VERTRES);
 }
 
+// "Courier New" at the printer's default character height, but never above
+// 12 points: some drivers' default font is so large that the second column,
+// at half the page, would overwrite the first.
 static HFONT CreatePrinterFont(HDC printer, int weight)
 {
-    return CreateFontA(PrinterFontHeight(printer), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    int height = PrinterFontHeight(printer);
+    int largest = -12 * GetDeviceCaps(printer, LOGPIXELSY) / 72;
+    if (height < largest)
+        height = largest;
+    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        FIXED_PITCH | FF_MODERN, "Courier New");
 }

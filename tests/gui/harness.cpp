@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -637,6 +638,25 @@ std::vector<std::string> FileLines(const std::string& path)
         lines.push_back(line);
     }
     return lines;
+}
+
+void DropFiles(const Window& window, const std::vector<std::string>& paths)
+{
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths)
+        size += path.size() + 1;
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    DROPFILES* files = (DROPFILES*)GlobalLock(drop);
+    files->pFiles = sizeof(DROPFILES);
+    char* names = (char*)(files + 1);
+    for (const std::string& path : paths) {
+        memcpy(names, path.c_str(), path.size() + 1);
+        names += path.size() + 1;
+    }
+    GlobalUnlock(drop);
+    HWND target = window.hwnd();
+    Post([target, drop] { SendMessageA(target, WM_DROPFILES, (WPARAM)drop, 0); });
+    Settle();
 }
 
 void AnswerFileDialog(const Window& dialog, const std::string& path)

@@ -132,6 +132,9 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 std::vector<std::string> FileLines(const std::string& path);
 
+// Drops files on a window (WM_DROPFILES with a real HDROP).
+void DropFiles(const Window& window, const std::vector<std::string>& paths);
+
 // Answers an open or save dialog with a full path.
 void AnswerFileDialog(const Window& dialog, const std::string& path);
 
