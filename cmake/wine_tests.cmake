@@ -10,5 +10,7 @@ set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 # fonexa_wine_test(target [args...]): runs a test program under Wine.
 function(fonexa_wine_test target)
   add_test(NAME ${target} COMMAND ${target} ${ARGN})
-  set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900)
+  # One program at a time: two copies of the main window class in one Wine
+  # session would see each other.
+  set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 900 RESOURCE_LOCK wine_session)
 endfunction()

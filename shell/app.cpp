@@ -136,8 +136,9 @@ int RunFonexa(HINSTANCE instance, const char* commandLine, int show)
     if (!window)
         return exitCode;
 
-    if (commandLine && *commandLine)
-        OpenByExtension(window, commandLine);
+    char path[MAX_PATH];
+    CommandLinePath(commandLine, path, sizeof path);
+    OpenByExtension(window, path);
 
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
     MSG msg;

@@ -44,3 +44,23 @@ int CommandForExtension(const char* path)
             return type.command;
     return 0;
 }
+
+void CommandLinePath(const char* commandLine, char* path, size_t capacity)
+{
+    if (capacity == 0)
+        return;
+    const char* start = commandLine ? commandLine : "";
+    while (*start == ' ' || *start == '\t')
+        ++start;
+    size_t length = strlen(start);
+    while (length > 0 && (start[length - 1] == ' ' || start[length - 1] == '\t'))
+        --length;
+    if (length >= 2 && start[0] == '"' && start[length - 1] == '"') {
+        ++start;
+        length -= 2;
+    }
+    if (length >= capacity)
+        length = capacity - 1;
+    memcpy(path, start, length);
+    path[length] = '\0';
+}

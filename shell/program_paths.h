@@ -13,3 +13,7 @@ void ProgramPaths(const char* modulePath, char* folder, size_t folderCapacity, c
 // Command of the calculator or document that opens a file of this path's
 // extension (compared without regard to letter case), or 0.
 int CommandForExtension(const char* path);
+
+// The file named on the command line: the whole line, without surrounding
+// blanks and without the quotes the shell puts around a path with blanks.
+void CommandLinePath(const char* commandLine, char* path, size_t capacity);

@@ -1,0 +1,111 @@
+#include "tests/e2e/process.h"
+
+#include <cstring>
+#include <vector>
+
+namespace e2e {
+
+std::string g_fonexa;
+
+Fonexa::Fonexa(const std::string& arguments)
+{
+    std::string line = "\"" + g_fonexa + "\"";
+    if (!arguments.empty())
+        line += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_))
+        process_ = {};
+    else
+        CloseHandle(process_.hThread);
+}
+
+Fonexa::~Fonexa()
+{
+    if (!process_.hProcess)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hProcess);
+}
+
+struct Search {
+    DWORD process;
+    const char* className;
+    const char* title;
+    HWND found;
+};
+
+static BOOL CALLBACK Match(HWND window, LPARAM param)
+{
+    Search* search = (Search*)param;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->process && IsWindowVisible(window) && strcmp(className, search->className) == 0 &&
+        (!search->title || WindowText(window) == search->title)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Fonexa::WaitWindow(const char* className, const char* title, DWORD timeoutMs) const
+{
+    DWORD start = GetTickCount();
+    do {
+        Search search = {process_.dwProcessId, className, title, nullptr};
+        EnumWindows(Match, (LPARAM)&search);
+        if (search.found)
+            return search.found;
+        if (WaitForSingleObject(process_.hProcess, 10) == WAIT_OBJECT_0)
+            return nullptr;
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+long Fonexa::WaitExit(DWORD timeoutMs) const
+{
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return -2;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return (long)code;
+}
+
+std::string WindowText(HWND window)
+{
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    std::string text = WindowText(GetDlgItem(box, 0xFFFF));
+    if (!text.empty())
+        return text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = "";
+        GetClassNameA(child, className, sizeof className);
+        std::string candidate = WindowText(child);
+        if (_stricmp(className, "Static") == 0 && candidate.size() > text.size())
+            text = candidate;
+    }
+    return text;
+}
+
+std::string WindowsPath(const std::string& path)
+{
+    if (path.empty() || path[0] != '/')
+        return path;
+    std::string windows = "Z:" + path;
+    for (char& c : windows)
+        if (c == '/')
+            c = '\\';
+    return windows;
+}
+
+}  // namespace e2e
