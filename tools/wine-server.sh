@@ -14,7 +14,7 @@ case "$action" in
         "$here/wine-prefix.sh" "$prefix" null
         # The server and Wine's background services outlive this script: they
         # must not hold the test runner's output pipes open.
-        wineserver -p </dev/null >/dev/null 2>&1
+        wineserver -p </dev/null >/dev/null 2>&1 || true  # may already be running
         wineboot </dev/null >/dev/null 2>&1 || true
         ;;
     stop)
