@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "framework/file_dialogs.h"
 #include "framework/help.h"
 #include "framework/message_filter.h"
 #include "framework/ui_text.h"
@@ -79,6 +80,7 @@ static void InitialisePaths()
     ProgramPaths(module, g_main.programFolder, sizeof g_main.programFolder, g_main.helpFile,
                  sizeof g_main.helpFile);
     SetMainHelpFile(g_main.helpFile);
+    SetFileDialogFolder(g_main.programFolder);
 }
 
 HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode)
