@@ -5,12 +5,16 @@
 
 #include "document/report_document.h"
 #include "exposure/daily_exposure_dialog.h"
+#include "framework/file_dialogs.h"
 #include "framework/help.h"
+#include "framework/printing.h"
 #include "resources/resource.h"
 #include "shell/main_state.h"
 #include "shell/main_window.h"
 #include "shell/program_paths.h"
 #include "shell/splash.h"
+#include "spectra/attenuation_dialog.h"
+#include "spectra/noise_spectrum_dialog.h"
 
 INT_PTR ShowCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM parameter)
 {
@@ -71,6 +75,22 @@ static void OpenCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM
     ShowCalculator(dialogTemplate, procedure, (LPARAM)file);
 }
 
+// "&Apri...": the filter chosen in the dialog, not the file's extension,
+// decides which calculator opens the file.
+static void OpenChosenFile(HWND mainWindow)
+{
+    static const int kCommands[] = {IDM_LEPD,           IDM_LEPW,
+                                    IDM_GROUP_LEQ,      IDM_DAMAGE,
+                                    IDM_NOISE_SPECTRUM, IDM_ATTENUATION_SPECTRUM,
+                                    IDM_PROTECTOR_SELECTION, IDM_DOCUMENT};
+    char path[MAX_PATH];
+    int index = ChooseFileToOpen(mainWindow, path, sizeof path);
+    if (index < 1 || index > 8)
+        return;
+    snprintf(g_main.openPath, sizeof g_main.openPath, "%s", path);
+    DispatchCommand(mainWindow, kCommands[index - 1], (LPARAM)g_main.openPath, 0);
+}
+
 void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notification)
 {
     HWND document = MainChild(IDC_REPORT_DOCUMENT);
@@ -78,6 +98,12 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
     switch (command) {
     case IDM_LEPD:
         OpenCalculator("LEPD", DailyExposureProc, lParam);
+        break;
+    case IDM_NOISE_SPECTRUM:
+        OpenCalculator("SPETTRORUM", NoiseSpectrumProc, lParam);
+        break;
+    case IDM_ATTENUATION_SPECTRUM:
+        OpenCalculator("SPETTRODPI", AttenuationProc, lParam);
         break;
     case IDM_DOCUMENT:
         if (!CommandFile(lParam))
@@ -95,6 +121,14 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         if (!documentView)
             DispatchCommand(mainWindow, IDM_VIEW_DOCUMENT, 0, 0);
         SendMessageA(mainWindow, WM_CLOSE, 0, 0);
+        break;
+    case IDM_OPEN:
+        OpenChosenFile(mainWindow);
+        break;
+    case IDM_PAGE_SETUP:
+        if (!PageSetup(mainWindow))
+            MessageBoxA(mainWindow, "Per l'impostazione usare Pannello di Controllo!",
+                        "Imposta stampante. Attenzione:", MB_OK | MB_ICONEXCLAMATION);
         break;
     case IDM_HELP:
         ShowHelpContents(mainWindow);
