@@ -8,9 +8,9 @@
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/daily_exposure_state.h"
 #include "framework/calculator_frame.h"
-#include "framework/clipboard.h"
 #include "framework/data_file.h"
 #include "framework/printing.h"
+#include "framework/report_controls.h"
 #include "framework/ui_text.h"
 #include "resources/resource.h"
 
@@ -19,7 +19,8 @@ namespace {
 const char kType[] = "LEPD";
 
 const CalculatorFiles kFiles = {IDS_FILTER_LEPD, ".lep", g_dailyMemory.currentFile,
-                                SaveDailyExposureFile, LoadDailyExposureFile};
+                                SaveDailyExposureFile, LoadDailyExposureFile,
+                                BuildDailyExposureReport, PrintDailyExposure};
 
 int DialogUnit(HWND dialog)
 {
@@ -149,11 +150,7 @@ void BuildDailyExposureReport(HWND dialog, ReportText* report)
     ReportAppendNumber(report, text);
     ReportEndLine(report);
 
-    ReportAppend(report, "Note:");
-    ReportEndLine(report);
-    ItemText(dialog, IDC_NOTES, text, sizeof text);
-    ReportAppend(report, text);
-    ReportEndLine(report);
+    ReportNotes(report, dialog);
 }
 
 void PrintDailyExposure(HWND dialog)
@@ -207,15 +204,7 @@ void PrintDailyExposure(HWND dialog)
 
 void DailyExposureFileCommand(HWND dialog, int command)
 {
-    if (CalculatorFileCommand(dialog, command, kFiles))
-        return;
-    if (command == IDM_COPY) {
-        CopyReport(dialog, BuildDailyExposureReport);
-    } else if (command == IDM_CALC_PRINT) {
-        HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-        PrintDailyExposure(dialog);
-        SetCursor(old);
-    }
+    CalculatorFileCommand(dialog, command, kFiles);
 }
 
 void DropDailyExposureFile(HWND dialog, HDROP drop)

@@ -62,6 +62,15 @@ bool CalculatorFileCommand(HWND dialog, int command, const CalculatorFiles& file
     case IDM_CALC_SAVE_AS:
         SaveAs(dialog, files);
         return true;
+    case IDM_COPY:
+        CopyReport(dialog, files.report);
+        return true;
+    case IDM_CALC_PRINT: {
+        HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        files.print(dialog);
+        SetCursor(old);
+        return true;
+    }
     }
     return false;
 }

@@ -8,19 +8,25 @@
 
 #include <cstddef>
 
+#include "framework/clipboard.h"
+
 struct CalculatorFiles {
     UINT filterId;           // string-table filter, "Lep,d (*.lep)|*.lep|"
     const char* extension;   // ".lep"
     char* currentFile;       // MAX_PATH characters, the calculator's own
     bool (*save)(HWND dialog, const char* path);
     bool (*load)(HWND dialog, const char* path);
+    ReportBuilder report;    // "C&opia"
+    void (*print)(HWND dialog);  // "Stam&pa"
 };
 
 // Creates the status bar with the path, or "Nessun file selezionato".
 HWND CreateCalculatorStatusBar(HWND dialog, const char* path);
 void SetCalculatorStatus(HWND dialog, const char* text);
 
-// Handles 4123, 40005 and 4122; false for any other command.
+// Handles the File menu: 4123, 40005, 4122, "C&opia" 1028 (the report on
+// the clipboard) and "Stam&pa" 4121 (with the wait cursor); false for any
+// other command.
 bool CalculatorFileCommand(HWND dialog, int command, const CalculatorFiles& files);
 
 // A file dropped on the dialog: true (with its path) when exactly one file

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "framework/calculator_frame.h"
-#include "framework/clipboard.h"
 #include "framework/data_file.h"
+#include "framework/report_controls.h"
 #include "framework/number_text.h"
 #include "framework/printing.h"
 #include "framework/ui_text.h"
@@ -19,7 +19,8 @@ const char kType[] = "SPI";
 const char kSpectrumSection[] = "SPECTRUM";
 
 const CalculatorFiles kFiles = {IDS_FILTER_SPI, ".spi", g_attenuation.currentFile,
-                                SaveAttenuationFile, LoadAttenuationFile};
+                                SaveAttenuationFile, LoadAttenuationFile,
+                                BuildAttenuationReport, PrintAttenuation};
 
 // The keys of H, M, L and SNR with their fields, in the order of the file.
 const struct {
@@ -32,15 +33,6 @@ int BandField(int band)
     return IDC_BAND_FIRST + band;
 }
 
-void ReportValueLine(ReportText* report, const char* label, HWND dialog, int control)
-{
-    char text[256];
-    ItemText(dialog, control, text, sizeof text);
-    ReportAppend(report, label);
-    ReportSeparators(report, 2);
-    ReportAppendNumber(report, text);
-    ReportEndLine(report);
-}
 
 }  // namespace
 
@@ -99,12 +91,7 @@ void BuildAttenuationReport(HWND dialog, ReportText* report)
     ReportValueLine(report, "Attenuazione M (dB):", dialog, IDC_SPI_M);
     ReportValueLine(report, "Attenuazione L (dB):", dialog, IDC_SPI_L);
     ReportValueLine(report, "Attenuazione SNR (dB):", dialog, IDC_SPI_SNR);
-    ReportAppend(report, "Note:");
-    ReportEndLine(report);
-    char notes[256];
-    ItemText(dialog, IDC_NOTES, notes, sizeof notes);
-    ReportAppend(report, notes);
-    ReportEndLine(report);
+    ReportNotes(report, dialog);
 }
 
 void PrintAttenuation(HWND dialog)
@@ -164,15 +151,7 @@ void PrintAttenuation(HWND dialog)
 
 void AttenuationFileCommand(HWND dialog, int command)
 {
-    if (CalculatorFileCommand(dialog, command, kFiles))
-        return;
-    if (command == IDM_COPY) {
-        CopyReport(dialog, BuildAttenuationReport);
-    } else if (command == IDM_CALC_PRINT) {
-        HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-        PrintAttenuation(dialog);
-        SetCursor(old);
-    }
+    CalculatorFileCommand(dialog, command, kFiles);
 }
 
 void DropAttenuationFile(HWND dialog, HDROP drop)

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "framework/calculator_frame.h"
-#include "framework/clipboard.h"
 #include "framework/data_file.h"
+#include "framework/report_controls.h"
 #include "framework/number_text.h"
 #include "framework/printing.h"
 #include "framework/ui_text.h"
@@ -19,7 +19,8 @@ const char kType[] = "SPR";
 const char kSpectrumSection[] = "SPECTRUM";
 
 const CalculatorFiles kFiles = {IDS_FILTER_SPR, ".spr", g_noiseSpectrum.currentFile,
-                                SaveNoiseSpectrumFile, LoadNoiseSpectrumFile};
+                                SaveNoiseSpectrumFile, LoadNoiseSpectrumFile,
+                                BuildNoiseSpectrumReport, PrintNoiseSpectrum};
 
 int BandField(int band)
 {
@@ -27,15 +28,6 @@ int BandField(int band)
 }
 
 // One report line: label, two separators, a value shown in a control.
-void ReportValueLine(ReportText* report, const char* label, HWND dialog, int control)
-{
-    char text[256];
-    ItemText(dialog, control, text, sizeof text);
-    ReportAppend(report, label);
-    ReportSeparators(report, 2);
-    ReportAppendNumber(report, text);
-    ReportEndLine(report);
-}
 
 }  // namespace
 
@@ -92,12 +84,7 @@ void BuildNoiseSpectrumReport(HWND dialog, ReportText* report)
         ReportValueLine(report, OctaveBandTable[k].key, dialog, BandField(k));
     ReportValueLine(report, "Livello equivalente pesato A (dBA):", dialog, IDC_SPECTRUM_LAEQ);
     ReportValueLine(report, "Livello equivalente pesato C (dBC):", dialog, IDC_SPECTRUM_LCEQ);
-    ReportAppend(report, "Note:");
-    ReportEndLine(report);
-    char notes[256];
-    ItemText(dialog, IDC_NOTES, notes, sizeof notes);
-    ReportAppend(report, notes);
-    ReportEndLine(report);
+    ReportNotes(report, dialog);
 }
 
 void PrintNoiseSpectrum(HWND dialog)
@@ -154,15 +141,7 @@ void PrintNoiseSpectrum(HWND dialog)
 
 void NoiseSpectrumFileCommand(HWND dialog, int command)
 {
-    if (CalculatorFileCommand(dialog, command, kFiles))
-        return;
-    if (command == IDM_COPY) {
-        CopyReport(dialog, BuildNoiseSpectrumReport);
-    } else if (command == IDM_CALC_PRINT) {
-        HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-        PrintNoiseSpectrum(dialog);
-        SetCursor(old);
-    }
+    CalculatorFileCommand(dialog, command, kFiles);
 }
 
 void DropNoiseSpectrumFile(HWND dialog, HDROP drop)
