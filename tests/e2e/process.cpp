@@ -1,7 +1,6 @@
 #include "tests/e2e/process.h"
 
 #include <cstring>
-#include <vector>
 
 namespace e2e {
 
@@ -73,28 +72,6 @@ long Fonexa::WaitExit(DWORD timeoutMs) const
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return (long)code;
-}
-
-std::string WindowText(HWND window)
-{
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string MessageBoxText(HWND box)
-{
-    std::string text = WindowText(GetDlgItem(box, 0xFFFF));
-    if (!text.empty())
-        return text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = "";
-        GetClassNameA(child, className, sizeof className);
-        std::string candidate = WindowText(child);
-        if (_stricmp(className, "Static") == 0 && candidate.size() > text.size())
-            text = candidate;
-    }
-    return text;
 }
 
 std::string WindowsPath(const std::string& path)

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "tests/support/window_text.h"
+
 namespace e2e {
 
 // The Windows path of fonexa.exe (set from the command line by main).
@@ -31,10 +33,8 @@ private:
     PROCESS_INFORMATION process_ = {};
 };
 
-std::string WindowText(HWND window);
-
-// The text of a message box (its static 0xFFFF, or its longest static).
-std::string MessageBoxText(HWND box);
+using testsupport::MessageBoxText;
+using testsupport::WindowText;
 
 // A Unix path as Wine shows it on drive Z:.
 std::string WindowsPath(const std::string& path);

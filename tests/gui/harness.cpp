@@ -13,6 +13,7 @@
 
 #include "framework/help.h"
 #include "shell/app.h"
+#include "tests/support/window_text.h"
 
 namespace gui {
 
@@ -50,29 +51,8 @@ bool IsMessageBox(HWND window)
     return strcmp(className, "#32770") == 0 && GetDlgItem(window, 0xFFFF) != nullptr;
 }
 
-std::string WindowText(HWND window)
-{
-    char text[2048] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-// Text of a message box: its static 0xFFFF or, when Wine leaves that empty,
-// the longest static child.
-std::string MessageBoxText(HWND box)
-{
-    std::string text = WindowText(GetDlgItem(box, 0xFFFF));
-    if (!text.empty())
-        return text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = "";
-        GetClassNameA(child, className, sizeof className);
-        std::string candidate = WindowText(child);
-        if (_stricmp(className, "Static") == 0 && candidate.size() > text.size())
-            text = candidate;
-    }
-    return text;
-}
+using testsupport::MessageBoxText;
+using testsupport::WindowText;
 
 bool Contains(const std::vector<HWND>& windows, HWND window)
 {
