@@ -119,7 +119,6 @@ HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode)
 
     InstallMessageFilter();
     ShowWindow(window, show);
-    UpdateWindow(window);
     return window;
 }
 
