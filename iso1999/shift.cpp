@@ -93,11 +93,9 @@ void ComputeShiftAudiogram(const ShiftState& state,
         ValuesAt(state, kAudiogramFractile[i], values[i]);
 }
 
-void FormatShiftParameters(const ShiftState& state, char* out, size_t capacity)
+// The exposure part of the texts, for every quantity but HTLA.
+static void AppendExposure(const ShiftState& state, char* out, size_t capacity)
 {
-    if (!out || capacity == 0)
-        return;
-    out[0] = '\0';
     if (state.quantity != kQuantityHtla) {
         AppendText(out, capacity, " Anni di esposizione: ");
         AppendNumber(out, capacity, "%3.0f", state.record.years);
@@ -105,6 +103,14 @@ void FormatShiftParameters(const ShiftState& state, char* out, size_t capacity)
         AppendNumber(out, capacity, "%4.1f", state.record.level);
         AppendText(out, capacity, " dBA");
     }
+}
+
+void FormatShiftParameters(const ShiftState& state, char* out, size_t capacity)
+{
+    if (!out || capacity == 0)
+        return;
+    out[0] = '\0';
+    AppendExposure(state, out, capacity);
     if (state.quantity != kQuantityNipts) {
         AppendText(out, capacity, "   Età: ");
         AppendNumber(out, capacity, "%3.0f", state.record.age);
@@ -125,13 +131,7 @@ void FormatShiftChartTitle(const ShiftState& state, char* out, size_t capacity)
     case kQuantityHtla: AppendText(out, capacity, " HTLA - "); break;
     default: AppendText(out, capacity, " HTLAN - "); break;
     }
-    if (state.quantity != kQuantityHtla) {
-        AppendText(out, capacity, " Anni di esposizione: ");
-        AppendNumber(out, capacity, "%3.0f", state.record.years);
-        AppendText(out, capacity, "   Leq: ");
-        AppendNumber(out, capacity, "%4.1f", state.record.level);
-        AppendText(out, capacity, " dBA");
-    }
+    AppendExposure(state, out, capacity);
     if (state.quantity != kQuantityNipts) {
         AppendText(out, capacity, "   Età: ");
         AppendNumber(out, capacity, "%3.0f", state.record.age);
