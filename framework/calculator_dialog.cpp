@@ -8,6 +8,7 @@
 #include "framework/calculator_status.h"
 #include "framework/data_file.h"
 #include "framework/file_dialogs.h"
+#include "framework/list_draw.h"
 #include "framework/menu_bitmaps.h"
 #include "framework/ui_text.h"
 #include "resources/resource.h"
@@ -123,6 +124,8 @@ BOOL OnNotify(HWND dialog, const NMHDR* header, const Calculator& calculator)
             AnswerTooltip(header, calculator.tooltips, calculator.tooltipCount);
         return TRUE;
     }
+    if (RepaintAfterColumnResize(header))
+        return FALSE;
     return calculator.notify ? calculator.notify(dialog, header) : FALSE;
 }
 
