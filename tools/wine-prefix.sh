@@ -18,6 +18,9 @@ if [ ! -f "$prefix/.fonexa-ready" ]; then
     wineboot -i </dev/null >/dev/null 2>&1 || true
     if [ "$mode" = null ]; then
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+        # A crash ends the process at once instead of waiting in the debugger.
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f \
+            </dev/null >/dev/null 2>&1
     fi
     if [ "$mode" = null ]; then
         # Tests print for real, on a printer whose port is a file.

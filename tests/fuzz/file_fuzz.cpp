@@ -5,6 +5,7 @@
 // most 512 characters, and no load may take a second.
 //
 //   file_fuzz.exe [--files N] [--seed S] [--type .lep]
+//   file_fuzz.exe --replay FILE.lep    (one kept file again)
 //
 // Prints one line a type (files, slowest and median load, boxes answered)
 // and exits non-zero on any fault. The file being loaded is always on disk
@@ -231,6 +232,7 @@ int main(int argc, char** argv)
     int files = 200;
     uint64_t seed = 1;
     const char* only = nullptr;
+    const char* replay = nullptr;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (strcmp(argv[i], "--files") == 0)
             files = atoi(argv[i + 1]);
@@ -238,6 +240,8 @@ int main(int argc, char** argv)
             seed = strtoull(argv[i + 1], nullptr, 10);
         else if (strcmp(argv[i], "--type") == 0)
             only = argv[i + 1];
+        else if (strcmp(argv[i], "--replay") == 0)
+            replay = argv[i + 1];
     }
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
@@ -253,6 +257,23 @@ int main(int argc, char** argv)
         return 2;
     }
     int faults = 0;
+    if (replay) {
+        const char* dot = strrchr(replay, '.');
+        for (const Calculator& calculator : kCalculators)
+            if (dot && strcmp(dot, calculator.extension) == 0) {
+                HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), calculator.dialogTemplate, main,
+                                                 calculator.procedure, 0);
+                Pump();
+                Drop(dialog, replay);
+                RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                Pump();
+                std::string fault = Fault(dialog);
+                printf("%s: %s\n", replay, fault.empty() ? "no fault" : fault.c_str());
+                faults += fault.empty() ? 0 : 1;
+                DestroyWindow(dialog);
+            }
+        return faults == 0 ? 0 : 1;
+    }
     for (const Calculator& calculator : kCalculators)
         if (!only || strcmp(only, calculator.extension) == 0)
             faults += FuzzType(main, calculator, files, seed, folder);
