@@ -5,6 +5,7 @@
 
 #include "document/report_document.h"
 #include "exposure/daily_exposure_dialog.h"
+#include "exposure/group_level_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
 #include "framework/file_dialogs.h"
 #include "framework/help.h"
@@ -103,6 +104,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
     // ---- Weekly exposure and group level
     case IDM_LEPW:
         OpenCalculator("LEPW", WeeklyExposureProc, lParam);
+        break;
+    case IDM_GROUP_LEQ:
+        OpenCalculator("LEQGROUP", GroupLevelProc, lParam);
         break;
     // ----
     case IDM_NOISE_SPECTRUM:
