@@ -260,6 +260,9 @@ TEST_F(LeqGroup, FilesReportAndPrintout)
     for (int i = 1; i <= 500; ++i)
         content += std::to_string(i) + "=" + std::to_string(80 + i % 10) + ".5\r\n";
     gui::WriteFile(many, content);
+    std::string huge = Path("enorme.leg");
+    gui::WriteFile(huge, "[FONEXA]\r\nTipo=LEG\r\nTOTLAV=2147483647\r\nITEMS=2000000000\r\n"
+                         "[LEQ]\r\n1=90\r\n2=nan\r\n1999999999=80\r\n");
     gui::ForgetPrintJob();
     std::string bigReport;
     gui::RunScript([&] {
@@ -284,6 +287,13 @@ TEST_F(LeqGroup, FilesReportAndPrintout)
         EXPECT_EQ(group.Text(IDC_GROUP_COUNT), "7");
         EXPECT_EQ(group.Text(IDC_GROUP_CONFIDENCE), "95");
         EXPECT_EQ(group.Text(IDC_GROUP_INTERVAL), "2");
+
+        // A count of two billion reads the keys present; N is kept to the
+        // field's seven digits.
+        OpenDataFile(group, huge);
+        EXPECT_EQ(Samples(group), (std::vector<std::string>{"90", "0.0", "80"}));
+        EXPECT_EQ(group.Text(IDC_GROUP_WORKERS), "9999999");
+        gui::WaitMessageBox().Answer(IDOK);  // "Errore nei valori!" for "0.0"
 
         // 500 samples: the report stops at its last whole line.
         gui::DropFiles(group, {many});
