@@ -107,7 +107,9 @@ void RememberDialog(HWND dialog)
 
 bool RunEntryDialog(HWND dialog, EntryMode mode)
 {
-    INT_PTR result = DialogBoxParamA(ResourceInstance(), "ADD_LEPD", dialog, DailyEntryProc, mode);
+    EntryRequest request = {mode, g_dailyMemory.levelEntry, g_dailyMemory.durationEntry, nullptr};
+    INT_PTR result = DialogBoxParamA(ResourceInstance(), "ADD_LEPD", dialog, DailyEntryProc,
+                                     (LPARAM)&request);
     RegisterTooltipDialog(dialog);
     return result == IDOK;
 }
@@ -161,22 +163,6 @@ void OnUnitChange(HWND dialog)
         ComputeDailyExposureDialog(dialog);
 }
 
-// The selected row, or the first one, becomes selected and focused.
-void OnListFocus(HWND dialog)
-{
-    HWND list = List(dialog);
-    int rows = DailyRowCount(dialog);
-    if (rows == 0)
-        return;
-    int row = SelectedRow(dialog);
-    if (row < 0)
-        row = 0;
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, row, (LPARAM)&state);
-}
-
 void Prepare(HWND dialog)
 {
     CreateColumns(dialog);
@@ -216,7 +202,7 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
             OnModify(dialog);
         return TRUE;
     case NM_SETFOCUS:
-        OnListFocus(dialog);
+        SelectRowOnFocus(List(dialog));
         return TRUE;
     }
     return FALSE;

@@ -33,12 +33,6 @@ const TooltipText kTooltips[] = {
     {IDC_NOTES, "Inserire qui delle note da salvare insieme ai dati"},
 };
 
-const TooltipText kSampleTooltips[] = {
-    {IDC_ENTRY_LEVEL, "Livello equivalente"},
-    {IDOK, "Aggiunge / Modifica / Elimina un elemento della lista"},
-    {IDCANCEL, "Annulla l'operazione e chiude la finestra di dialogo"},
-};
-
 const int kHelpControls[] = {
     IDC_GROUP_WORKERS, IDC_NOTES,      IDC_GROUP_INTERVAL, IDC_GROUP_RESULT,
     IDC_GROUP_CONFIDENCE, IDC_GROUP_LIST, IDC_GROUP_ADD,  IDC_GROUP_MODIFY,
@@ -131,7 +125,9 @@ void Remember(HWND dialog)
 
 bool RunSampleDialog(HWND dialog, EntryMode mode)
 {
-    INT_PTR result = DialogBoxParamA(ResourceInstance(), "ADD_LEPD", dialog, GroupSampleProc, mode);
+    EntryRequest request = {mode, g_groupMemory.sampleEntry, nullptr, kSampleHelpTopics};
+    INT_PTR result = DialogBoxParamA(ResourceInstance(), "ADD_LEPD", dialog, DailyEntryProc,
+                                     (LPARAM)&request);
     RegisterTooltipDialog(dialog);
     return result == IDOK;
 }
@@ -247,42 +243,6 @@ const Calculator kGroupLevel = {
     OnCommand, nullptr, OnMessage,
 };
 
-// ---- The sample dialog
-
-BOOL OnSampleInit(HWND dialog, int mode)
-{
-    SetWindowLongPtrA(dialog, DWLP_USER, mode);
-    RegisterTooltipDialog(dialog);
-    ShowWindow(GetDlgItem(dialog, IDC_ENTRY_DURATION_LABEL), SW_HIDE);
-    ShowWindow(GetDlgItem(dialog, IDC_ENTRY_DURATION), SW_HIDE);
-    static const char* const kTitles[] = {"Aggiungi", "Modifica", "Elimina"};
-    const char* title = kTitles[(mode >= kEntryAdd && mode <= kEntryDelete ? mode : kEntryAdd) - 1];
-    SetDlgItemTextA(dialog, IDOK, title);
-    SetWindowTextA(dialog, title);
-    SetDlgItemTextA(dialog, IDCANCEL, "Annulla");
-    SendDlgItemMessageA(dialog, IDC_ENTRY_LEVEL, EM_LIMITTEXT, 15, 0);
-    SetDlgItemTextA(dialog, IDC_ENTRY_LEVEL, g_groupMemory.sampleEntry);
-    SetFocus(GetDlgItem(dialog, IDC_ENTRY_LEVEL));
-    SendDlgItemMessageA(dialog, IDC_ENTRY_LEVEL, EM_SETSEL, 0, -1);
-    return FALSE;  // the focus is set
-}
-
-void OnSampleConfirm(HWND dialog)
-{
-    int mode = (int)GetWindowLongPtrA(dialog, DWLP_USER);
-    ItemText(dialog, IDC_ENTRY_LEVEL, g_groupMemory.sampleEntry, sizeof g_groupMemory.sampleEntry);
-    if (mode == kEntryDelete) {
-        if (MessageBoxA(dialog, "Sei sicuro di voler eliminare questo elemento dalla lista?",
-                        "Conferma operazione", MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
-            return;
-    } else if (LeadingNumber(g_groupMemory.sampleEntry) == 0.0) {
-        MessageBoxA(dialog, "Errore. Inserire valori numerici!", "Livello di esposizione",
-                    MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    EndDialog(dialog, IDOK);
-}
-
 void ShowResult(HWND dialog, const GroupLevel& result)
 {
     char text[kGroupMessageSize];
@@ -373,28 +333,4 @@ void ShowTotalWorkers(HWND dialog, long workers)
 INT_PTR CALLBACK GroupLevelProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CalculatorProc(kGroupLevel, dialog, message, wParam, lParam);
-}
-
-INT_PTR CALLBACK GroupSampleProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnSampleInit(dialog, (int)lParam);
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK)
-            OnSampleConfirm(dialog);
-        else if (LOWORD(wParam) == IDCANCEL)
-            EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    case WM_NOTIFY:
-        return AnswerTooltip((const NMHDR*)lParam, kSampleTooltips,
-                             sizeof kSampleTooltips / sizeof kSampleTooltips[0]);
-    case WM_HELP:
-        ContextHelpForControl((const HELPINFO*)lParam, kSampleHelpTopics);
-        return TRUE;
-    case WM_CONTEXTMENU:
-        ContextHelpMenu((HWND)wParam, kSampleHelpTopics);
-        return TRUE;
-    }
-    return FALSE;
 }

@@ -7,9 +7,6 @@
 // Dialog procedure of "LEQGROUP"; the parameter is nothing or a ".leg" path.
 INT_PTR CALLBACK GroupLevelProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Dialog procedure of the sample dialog; the parameter is the EntryMode.
-INT_PTR CALLBACK GroupSampleProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
 // Computes from N, the samples, the confidence and the interval and shows
 // the results (see the checks in the code).
 void ComputeGroupLevelDialog(HWND dialog);

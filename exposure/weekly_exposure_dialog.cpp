@@ -109,16 +109,6 @@ void OnModify(HWND dialog)
     ComputeWeeklyExposureDialog(dialog);
 }
 
-// The selected row, or the first one, becomes selected and focused.
-void OnListFocus(HWND dialog)
-{
-    int row = SelectedRow(dialog);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(List(dialog), LVM_SETITEMSTATE, row < 0 ? 0 : row, (LPARAM)&state);
-}
-
 void OnCommand(HWND dialog, int id, int)
 {
     if (id == IDC_LEPW_MODIFY)
@@ -135,7 +125,7 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
             OnModify(dialog);
         return TRUE;
     case NM_SETFOCUS:
-        OnListFocus(dialog);
+        SelectRowOnFocus(List(dialog));
         return TRUE;
     }
     return FALSE;

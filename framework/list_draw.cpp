@@ -124,3 +124,14 @@ bool RepaintAfterColumnResize(const NMHDR* header)
     InvalidateRect(list, nullptr, TRUE);
     return true;
 }
+
+void SelectRowOnFocus(HWND list)
+{
+    if (SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) <= 0)
+        return;
+    int row = (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row < 0 ? 0 : row, (LPARAM)&state);
+}
