@@ -213,22 +213,14 @@ INT_PTR OnColorStatic(HDC dc, HWND control)
     int id = GetDlgCtrlID(control);
     if (id != IDC_LEPD_LAEQ && id != IDC_LEPD_TOTAL && id != IDC_LEPD_LEPD)
         return FALSE;
-    SetTextColor(dc, RGB(0, 0, 255));
-    SetBkMode(dc, TRANSPARENT);
-    return (INT_PTR)GetSysColorBrush(COLOR_MENU);
+    return ColourResult(dc);
 }
 
 INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CTLCOLORSTATIC:
+    if (message == WM_CTLCOLORSTATIC)
         return OnColorStatic((HDC)wParam, (HWND)lParam);
-    case WM_MEASUREITEM:
-        return MeasureListItem(dialog, (MEASUREITEMSTRUCT*)lParam);
-    case WM_DRAWITEM:
-        return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
-    }
-    return FALSE;
+    return ListDrawMessage(dialog, message, lParam);
 }
 
 const Calculator kDailyExposure = {

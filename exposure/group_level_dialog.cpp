@@ -10,6 +10,7 @@
 #include "framework/calculator_dialog.h"
 #include "framework/data_file.h"
 #include "framework/help.h"
+#include "framework/list_draw.h"
 #include "framework/number_text.h"
 #include "framework/tooltips.h"
 #include "framework/ui_text.h"
@@ -222,9 +223,7 @@ INT_PTR OnMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
         if (id != IDC_GROUP_COUNT && id != IDC_GROUP_LEVEL && id != IDC_GROUP_DEVIATION)
             return FALSE;
-        SetTextColor((HDC)wParam, RGB(0, 0, 255));
-        SetBkMode((HDC)wParam, TRANSPARENT);
-        return (INT_PTR)GetSysColorBrush(COLOR_MENU);
+        return ColourResult((HDC)wParam);
     case WM_DESTROY:
         if (g_yellow)
             DeleteObject(g_yellow);

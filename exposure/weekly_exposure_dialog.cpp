@@ -133,19 +133,9 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
 
 INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CTLCOLORSTATIC:
-        if (GetDlgCtrlID((HWND)lParam) != IDC_LEPW_OUTPUT)
-            return FALSE;
-        SetTextColor((HDC)wParam, RGB(0, 0, 255));
-        SetBkMode((HDC)wParam, TRANSPARENT);
-        return (INT_PTR)GetSysColorBrush(COLOR_MENU);
-    case WM_MEASUREITEM:
-        return MeasureListItem(dialog, (MEASUREITEMSTRUCT*)lParam);
-    case WM_DRAWITEM:
-        return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
-    }
-    return FALSE;
+    if (message == WM_CTLCOLORSTATIC)
+        return GetDlgCtrlID((HWND)lParam) == IDC_LEPW_OUTPUT ? ColourResult((HDC)wParam) : FALSE;
+    return ListDrawMessage(dialog, message, lParam);
 }
 
 const Calculator kWeeklyExposure = {

@@ -62,7 +62,11 @@ protected:
     }
     void TearDown() override { ResetWeeklyExposureMemory(); }
     std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
+    // Files read by a test stand apart from the folder where it saves, so
+    // that the save dialog's list shows none of them.
+    std::string Input(const std::string& name) const { return inputs_ + "\\" + name; }
     std::string folder_;
+    std::string inputs_ = gui::TempFolder();
 };
 
 TEST_F(Lepw, AWeekEditedDayByDay)
@@ -197,13 +201,13 @@ TEST_F(Lepw, AWeekEditedDayByDay)
 TEST_F(Lepw, FilesReportAndPrintout)
 {
     std::string saved = Path("settimana.lew");
-    std::string partial = Path("parziale.lew");
+    std::string partial = Input("parziale.lew");
     gui::WriteFile(partial, "[FONEXA]\r\nTipo=lepw\r\nLEPW=70.0\r\n[GIORNI]\r\nLunedi=80\r\n"
                             "Martedi=80\r\nMercoledi=80\r\nGiovedi=80\r\nVenerdi=80\r\n"
                             "Domenica=inf\r\n[NOTE]\r\n1=turno B\r\nNum=1\r\n");
-    std::string unstored = Path("SENZA.LEW");
+    std::string unstored = Input("SENZA.LEW");
     gui::WriteFile(unstored, "[FONEXA]\r\nTipo=LEPW\r\n[GIORNI]\r\nLunedi=92\r\n");
-    std::string other = Path("giorno.lew");
+    std::string other = Input("giorno.lew");
     gui::WriteFile(other, "[FONEXA]\r\nTipo=LEPD\r\nLEPD=99.0\r\n");
     gui::ForgetPrintJob();
     gui::RunScript([&] {

@@ -68,6 +68,17 @@ void SelectSample(const Window& group, int index)
     gui::Perform([list, index] { SendMessageA(list, LB_SETCURSEL, index, 0); });
 }
 
+// "Mo&difica" on a sample, the text typed over the proposed one.
+void ModifySample(const Window& group, int index, const std::string& level)
+{
+    SelectSample(group, index);
+    group.Click(IDC_GROUP_MODIFY);
+    Window entry = gui::WaitWindow("Modifica");
+    entry.SetText(IDC_ENTRY_LEVEL, level);
+    entry.Click(IDOK);
+    gui::WaitGone(entry);
+}
+
 // The N check's box, answered.
 void ExpectWorkersBox()
 {
@@ -87,7 +98,11 @@ protected:
     }
     void TearDown() override { ResetGroupLevelMemory(); }
     std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
+    // Files read by a test stand apart from the folder where it saves, so
+    // that the save dialog's list shows none of them.
+    std::string Input(const std::string& name) const { return inputs_ + "\\" + name; }
     std::string folder_;
+    std::string inputs_ = gui::TempFolder();
 };
 
 TEST_F(LeqGroup, ASampleGrownUntilItValidates)
@@ -201,18 +216,8 @@ TEST_F(LeqGroup, ASampleGrownUntilItValidates)
         EXPECT_EQ(box.BoxText(), "Sei sicuro di voler eliminare questo elemento dalla lista?");
         box.Answer(IDYES);
         gui::WaitGone(entry);
-        SelectSample(group, 1);
-        group.Click(IDC_GROUP_MODIFY);
-        entry = gui::WaitWindow("Modifica");
-        entry.SetText(IDC_ENTRY_LEVEL, "90");
-        entry.Click(IDOK);
-        gui::WaitGone(entry);
-        SelectSample(group, 2);
-        group.Click(IDC_GROUP_MODIFY);
-        entry = gui::WaitWindow("Modifica");
-        entry.SetText(IDC_ENTRY_LEVEL, "100");
-        entry.Click(IDOK);
-        gui::WaitGone(entry);
+        ModifySample(group, 1, "90");
+        ModifySample(group, 2, "100");
         EXPECT_EQ(Samples(group), (std::vector<std::string>{"80", "90", "100"}));
         EXPECT_EQ(group.Text(IDC_GROUP_LEVEL), "90.0");
         EXPECT_EQ(group.Text(IDC_GROUP_DEVIATION), "10.0");
@@ -251,16 +256,16 @@ TEST_F(LeqGroup, ASampleGrownUntilItValidates)
 TEST_F(LeqGroup, FilesReportAndPrintout)
 {
     std::string saved = Path("gruppo.leg");
-    std::string gaps = Path("LACUNE.LEG");
+    std::string gaps = Input("LACUNE.LEG");
     gui::WriteFile(gaps, "[FONEXA]\r\nTipo=leg\r\nSAMPLES=7\r\nLEQGROUP=50.0\r\nTOTLAV=-5\r\n"
                          "FIDUCIA=-1\r\nCONFIDENZA=42\r\nITEMS=3\r\n[LEQ]\r\n1=88\r\n3=1e400\r\n"
                          "4=70\r\n");
-    std::string many = Path("molti.leg");
+    std::string many = Input("molti.leg");
     std::string content = "[FONEXA]\r\nTipo=LEG\r\nTOTLAV=1000\r\nITEMS=500\r\n[LEQ]\r\n";
     for (int i = 1; i <= 500; ++i)
         content += std::to_string(i) + "=" + std::to_string(80 + i % 10) + ".5\r\n";
     gui::WriteFile(many, content);
-    std::string huge = Path("enorme.leg");
+    std::string huge = Input("enorme.leg");
     gui::WriteFile(huge, "[FONEXA]\r\nTipo=LEG\r\nTOTLAV=2147483647\r\nITEMS=2000000000\r\n"
                          "[LEQ]\r\n1=90\r\n2=nan\r\n1999999999=80\r\n");
     gui::ForgetPrintJob();
