@@ -24,15 +24,27 @@ const HelpTopic kHelpTopics[] = {
     {IDCANCEL, 0x0FD20251},                 {0, 0},
 };
 
-BOOL OnInitDialog(HWND dialog, int mode)
+const EntryRequest& RequestOf(HWND dialog)
 {
-    SetWindowLongPtrA(dialog, DWLP_USER, mode);
+    return *(const EntryRequest*)GetWindowLongPtrA(dialog, DWLP_USER);
+}
+
+BOOL OnInitDialog(HWND dialog, const EntryRequest* request)
+{
+    SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)request);
     RegisterTooltipDialog(dialog);
-    char label[64];
-    snprintf(label, sizeof label, "Esposizione %s", TimeUnitOf(g_dailyMemory.timeUnit).labelSuffix);
-    SetDlgItemTextA(dialog, IDC_ENTRY_DURATION_LABEL, label);
+    if (request->duration) {
+        char label[64];
+        snprintf(label, sizeof label, "Esposizione %s",
+                 TimeUnitOf(g_dailyMemory.timeUnit).labelSuffix);
+        SetDlgItemTextA(dialog, IDC_ENTRY_DURATION_LABEL, label);
+    } else {
+        ShowWindow(GetDlgItem(dialog, IDC_ENTRY_DURATION_LABEL), SW_HIDE);
+        ShowWindow(GetDlgItem(dialog, IDC_ENTRY_DURATION), SW_HIDE);
+    }
 
     static const char* const kTitles[] = {"Aggiungi", "Modifica", "Elimina"};
+    int mode = request->mode;
     const char* title = kTitles[(mode >= kEntryAdd && mode <= kEntryDelete ? mode : kEntryAdd) - 1];
     SetDlgItemTextA(dialog, IDOK, title);
     SetWindowTextA(dialog, title);
@@ -41,8 +53,9 @@ BOOL OnInitDialog(HWND dialog, int mode)
     // The entries keep 15 characters: longer texts would be cut silently.
     SendDlgItemMessageA(dialog, IDC_ENTRY_LEVEL, EM_LIMITTEXT, 15, 0);
     SendDlgItemMessageA(dialog, IDC_ENTRY_DURATION, EM_LIMITTEXT, 15, 0);
-    SetDlgItemTextA(dialog, IDC_ENTRY_LEVEL, g_dailyMemory.levelEntry);
-    SetDlgItemTextA(dialog, IDC_ENTRY_DURATION, g_dailyMemory.durationEntry);
+    SetDlgItemTextA(dialog, IDC_ENTRY_LEVEL, request->level);
+    if (request->duration)
+        SetDlgItemTextA(dialog, IDC_ENTRY_DURATION, request->duration);
     SetFocus(GetDlgItem(dialog, IDC_ENTRY_LEVEL));
     SendDlgItemMessageA(dialog, IDC_ENTRY_LEVEL, EM_SETSEL, 0, -1);
     return FALSE;  // the focus is set
@@ -50,19 +63,19 @@ BOOL OnInitDialog(HWND dialog, int mode)
 
 void OnConfirm(HWND dialog)
 {
-    int mode = (int)GetWindowLongPtrA(dialog, DWLP_USER);
-    ItemText(dialog, IDC_ENTRY_LEVEL, g_dailyMemory.levelEntry, sizeof g_dailyMemory.levelEntry);
-    ItemText(dialog, IDC_ENTRY_DURATION, g_dailyMemory.durationEntry,
-             sizeof g_dailyMemory.durationEntry);
-    if (mode == kEntryDelete) {
+    const EntryRequest& request = RequestOf(dialog);
+    ItemText(dialog, IDC_ENTRY_LEVEL, request.level, 16);
+    if (request.duration)
+        ItemText(dialog, IDC_ENTRY_DURATION, request.duration, 16);
+    if (request.mode == kEntryDelete) {
         if (MessageBoxA(dialog, "Sei sicuro di voler eliminare questo elemento dalla lista?",
                         "Conferma operazione", MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
             return;
-    } else if (LeadingNumber(g_dailyMemory.levelEntry) == 0.0) {
+    } else if (LeadingNumber(request.level) == 0.0) {
         MessageBoxA(dialog, "Errore. Inserire valori numerici!", "Livello di esposizione",
                     MB_OK | MB_ICONEXCLAMATION);
         return;
-    } else if (LeadingNumber(g_dailyMemory.durationEntry) == 0.0) {
+    } else if (request.duration && LeadingNumber(request.duration) == 0.0) {
         MessageBoxA(dialog, "Errore. Inserire valori numerici!", "Tempo esposizione ",
                     MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -70,16 +83,22 @@ void OnConfirm(HWND dialog)
     EndDialog(dialog, IDOK);
 }
 
+const HelpTopic* HelpOf(HWND dialog)
+{
+    const EntryRequest* request = (const EntryRequest*)GetWindowLongPtrA(dialog, DWLP_USER);
+    return request && request->help ? request->help : kHelpTopics;
+}
+
 }  // namespace
 
 INT_PTR CALLBACK DailyEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (AnswerDialogHelp(message, wParam, lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0],
-                         kHelpTopics))
+                         HelpOf(dialog)))
         return TRUE;
     switch (message) {
     case WM_INITDIALOG:
-        return OnInitDialog(dialog, (int)lParam);
+        return OnInitDialog(dialog, (const EntryRequest*)lParam);
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK)
             OnConfirm(dialog);

@@ -107,7 +107,9 @@ void RememberDialog(HWND dialog)
 
 bool RunEntryDialog(HWND dialog, EntryMode mode)
 {
-    INT_PTR result = DialogBoxParamA(ResourceInstance(), "ADD_LEPD", dialog, DailyEntryProc, mode);
+    EntryRequest request = {mode, g_dailyMemory.levelEntry, g_dailyMemory.durationEntry, nullptr};
+    INT_PTR result = DialogBoxParamA(ResourceInstance(), "ADD_LEPD", dialog, DailyEntryProc,
+                                     (LPARAM)&request);
     RegisterTooltipDialog(dialog);
     return result == IDOK;
 }
@@ -161,22 +163,6 @@ void OnUnitChange(HWND dialog)
         ComputeDailyExposureDialog(dialog);
 }
 
-// The selected row, or the first one, becomes selected and focused.
-void OnListFocus(HWND dialog)
-{
-    HWND list = List(dialog);
-    int rows = DailyRowCount(dialog);
-    if (rows == 0)
-        return;
-    int row = SelectedRow(dialog);
-    if (row < 0)
-        row = 0;
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, row, (LPARAM)&state);
-}
-
 void Prepare(HWND dialog)
 {
     CreateColumns(dialog);
@@ -216,7 +202,7 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
             OnModify(dialog);
         return TRUE;
     case NM_SETFOCUS:
-        OnListFocus(dialog);
+        SelectRowOnFocus(List(dialog));
         return TRUE;
     }
     return FALSE;
@@ -227,22 +213,14 @@ INT_PTR OnColorStatic(HDC dc, HWND control)
     int id = GetDlgCtrlID(control);
     if (id != IDC_LEPD_LAEQ && id != IDC_LEPD_TOTAL && id != IDC_LEPD_LEPD)
         return FALSE;
-    SetTextColor(dc, RGB(0, 0, 255));
-    SetBkMode(dc, TRANSPARENT);
-    return (INT_PTR)GetSysColorBrush(COLOR_MENU);
+    return ColourResult(dc);
 }
 
 INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CTLCOLORSTATIC:
+    if (message == WM_CTLCOLORSTATIC)
         return OnColorStatic((HDC)wParam, (HWND)lParam);
-    case WM_MEASUREITEM:
-        return MeasureListItem(dialog, (MEASUREITEMSTRUCT*)lParam);
-    case WM_DRAWITEM:
-        return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
-    }
-    return FALSE;
+    return ListDrawMessage(dialog, message, lParam);
 }
 
 const Calculator kDailyExposure = {

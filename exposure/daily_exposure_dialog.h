@@ -4,12 +4,23 @@
 
 #include <windows.h>
 
+#include "framework/help.h"
+
 // Dialog procedure of "LEPD"; the parameter is nothing or a ".lep" path.
 INT_PTR CALLBACK DailyExposureProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 enum EntryMode { kEntryAdd = 1, kEntryModify = 2, kEntryDelete = 3 };
 
-// Dialog procedure of "ADD_LEPD"; the parameter is the mode.
+// What "ADD_LEPD" edits. The group level calculator uses it for its samples,
+// with the exposure field hidden.
+struct EntryRequest {
+    int mode;                     // EntryMode
+    char* level;                  // 16 characters, shown at opening, read back
+    char* duration;               // 16 characters, or nullptr: no exposure field
+    const HelpTopic* help;        // nullptr: the daily calculator's topics
+};
+
+// Dialog procedure of "ADD_LEPD"; the parameter is an EntryRequest.
 INT_PTR CALLBACK DailyEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Computes from the rows of the open dialog and shows LAeq, the total

@@ -28,5 +28,5 @@ double ComputeWeeklyExposure(const double levels[kWeekDays])
 
 void FormatWeeklyExposure(double lepw, char* out, size_t capacity)
 {
-    FormatNumber(out, capacity, "%4.1f", lepw);
+    FormatNumberFitting(out, capacity, "%4.1f", lepw);
 }

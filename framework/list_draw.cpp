@@ -124,3 +124,30 @@ bool RepaintAfterColumnResize(const NMHDR* header)
     InvalidateRect(list, nullptr, TRUE);
     return true;
 }
+
+void SelectRowOnFocus(HWND list)
+{
+    if (SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) <= 0)
+        return;
+    int row = (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row < 0 ? 0 : row, (LPARAM)&state);
+}
+
+INT_PTR ColourResult(HDC dc)
+{
+    SetTextColor(dc, RGB(0, 0, 255));
+    SetBkMode(dc, TRANSPARENT);
+    return (INT_PTR)GetSysColorBrush(COLOR_MENU);
+}
+
+INT_PTR ListDrawMessage(HWND dialog, UINT message, LPARAM lParam)
+{
+    if (message == WM_MEASUREITEM)
+        return MeasureListItem(dialog, (MEASUREITEMSTRUCT*)lParam);
+    if (message == WM_DRAWITEM)
+        return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
+    return FALSE;
+}

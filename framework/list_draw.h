@@ -19,3 +19,15 @@ void ShortenToWidth(HDC dc, char* text, size_t capacity, int width);
 // list to its dialog) the whole list is drawn again, so that no cell keeps
 // the text cut for its old width. Returns true when it was one.
 bool RepaintAfterColumnResize(const NMHDR* header);
+
+// When a list view gets the focus: its selected row, or the first one, is
+// made selected and focused (nothing for an empty list).
+void SelectRowOnFocus(HWND list);
+
+// WM_CTLCOLORSTATIC of a calculator's result: blue text on a transparent
+// background over the system menu colour; returns the brush.
+INT_PTR ColourResult(HDC dc);
+
+// The owner-drawn list views of a dialog: WM_MEASUREITEM and WM_DRAWITEM
+// answered, anything else not (0).
+INT_PTR ListDrawMessage(HWND dialog, UINT message, LPARAM lParam);

@@ -72,6 +72,17 @@ void FormatNumber(char* out, size_t capacity, const char* format, double value)
     snprintf(out, capacity, format, value);
 }
 
+void FormatNumberFitting(char* out, size_t capacity, const char* format, double value)
+{
+    if (!out || capacity == 0)
+        return;
+    if (!std::isfinite(value))
+        value = 0.0;
+    int length = snprintf(out, capacity, format, value);
+    for (int digits = 15; (length < 0 || (size_t)length >= capacity) && digits > 0; --digits)
+        length = snprintf(out, capacity, "%.*g", digits, value);
+}
+
 bool IsNumberText(const char* text)
 {
     if (!text)

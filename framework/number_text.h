@@ -17,6 +17,12 @@ bool StartsWithNumber(const char* text);
 // not finite is shown as 0 so that no "inf" or "nan" ever reaches the user.
 void FormatNumber(char* out, size_t capacity, const char* format, double value);
 
+// As FormatNumber, but a value whose text would not fit the buffer (a level
+// of 1e300 in "%4.1f" has 302 digits) is shown in the shortest "%g" form
+// that fits, with as many significant digits as there is room for, instead
+// of being cut to a different number.
+void FormatNumberFitting(char* out, size_t capacity, const char* format, double value);
+
 // True when the whole text (blanks around it aside) is one finite decimal
 // number.
 bool IsNumberText(const char* text);

@@ -115,6 +115,27 @@
 #define IDC_ENTRY_DURATION_LABEL  4080
 #define IDC_ENTRY_DURATION        4090
 
+/* ---- Weekly exposure "LEPW" and its edit dialog "EDIT_LEPW" ------------ */
+#define IDC_LEPW_LIST             4040
+#define IDC_LEPW_MODIFY           4111
+#define IDC_LEPW_OUTPUT           4305
+#define IDC_LEPW_DAY              4090  /* EDIT_LEPW */
+#define IDC_LEPW_LEVEL            4060  /* EDIT_LEPW */
+#define IDC_LEPW_RESET            4112  /* EDIT_LEPW "&Elimina" */
+
+/* ---- Group equivalent level "LEQGROUP" ------------------------------- */
+#define IDC_GROUP_WORKERS         1567
+#define IDC_GROUP_INTERVAL        1568
+#define IDC_GROUP_CONFIDENCE      1569
+#define IDC_GROUP_RESULT          1016
+#define IDC_GROUP_LEVEL           4020
+#define IDC_GROUP_LIST            4040
+#define IDC_GROUP_ADD             4110
+#define IDC_GROUP_MODIFY          4111
+#define IDC_GROUP_DELETE          4112
+#define IDC_GROUP_DEVIATION       8628
+#define IDC_GROUP_COUNT           8629
+
 /* ---- File-dialog panel "IDD_ADDENDUM" ---------------------------------- */
 #define IDC_ADDENDUM_MODIFY       1006  /* "Modifica le note" */
 

@@ -5,6 +5,8 @@
 
 #include "document/report_document.h"
 #include "exposure/daily_exposure_dialog.h"
+#include "exposure/group_level_dialog.h"
+#include "exposure/weekly_exposure_dialog.h"
 #include "framework/file_dialogs.h"
 #include "framework/help.h"
 #include "framework/printing.h"
@@ -99,6 +101,14 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
     case IDM_LEPD:
         OpenCalculator("LEPD", DailyExposureProc, lParam);
         break;
+    // ---- Weekly exposure and group level
+    case IDM_LEPW:
+        OpenCalculator("LEPW", WeeklyExposureProc, lParam);
+        break;
+    case IDM_GROUP_LEQ:
+        OpenCalculator("LEQGROUP", GroupLevelProc, lParam);
+        break;
+    // ----
     case IDM_NOISE_SPECTRUM:
         OpenCalculator("SPETTRORUM", NoiseSpectrumProc, lParam);
         break;

@@ -48,3 +48,24 @@ TEST(FormatNumber, NonFiniteValuesShowAsZero)
     FormatNumber(out, 4, "%4.1f", 123.25);
     EXPECT_STREQ(out, "123");   // cut at the buffer, never beyond
 }
+
+TEST(FormatNumberFitting, HugeValuesKeepTheirMagnitude)
+{
+    struct Case {
+        double value;
+        size_t capacity;
+        const char* shown;
+    } cases[] = {
+        {87.45, 16, "87.5"},
+        {999999999999999.0, 16, "999999999999999"},  // "%4.1f" needs 17 characters
+        {1e300, 16, "1e+300"},
+        {-1e300, 16, "-1e+300"},
+        {123456.0, 6, "1e+05"},
+        {1.0 / 0.0, 16, " 0.0"},
+    };
+    for (const Case& c : cases) {
+        char out[32];
+        FormatNumberFitting(out, c.capacity, "%4.1f", c.value);
+        EXPECT_STREQ(out, c.shown) << c.value;
+    }
+}
