@@ -6,6 +6,8 @@ set -e
 PACKAGES="cmake ninja-build g++ make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick locales \
 googletest libgtest-dev libbenchmark-dev ghostscript poppler-utils"
+# make dist: the zip of the installable folder.
+PACKAGES="$PACKAGES zip"
 
 missing=""
 for p in $PACKAGES; do
