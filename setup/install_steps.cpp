@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "setup/data_files.h"
 #include "setup/folder_dialog.h"
 #include "setup/install_log.h"
 #include "setup/progress_dialog.h"
@@ -201,31 +202,17 @@ bool CreateShortcuts()
 void CopySampleDataFiles()
 {
     for (int i = 0; i < kDataExtensionCount && ProgressOpen(); ++i) {
-        char pattern[kPathCapacity];
-        char name[16];
-        snprintf(name, sizeof name, "*%s", kDataExtensions[i]);
-        if (!JoinPath(pattern, sizeof pattern, g_setup.setupFolder, name))
-            continue;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(pattern, &found);
-        if (search == INVALID_HANDLE_VALUE)
-            continue;
-        do {
-            // The pattern also matches through 8.3 names ("RELAZI~1.FNX").
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-                !HasExtension(found.cFileName, kDataExtensions[i]))
-                continue;
+        ForEachDataFile(g_setup.setupFolder, kDataExtensions[i], [](const char* name) {
             char source[kPathCapacity], target[kPathCapacity];
-            if (!JoinPath(source, sizeof source, g_setup.setupFolder, found.cFileName) ||
-                !JoinPath(target, sizeof target, g_setup.folder, found.cFileName))
-                continue;
+            if (!JoinPath(source, sizeof source, g_setup.setupFolder, name) ||
+                !JoinPath(target, sizeof target, g_setup.folder, name))
+                return true;
             if (CopyFileA(source, target, TRUE)) {
                 SetFileAttributesA(target, FILE_ATTRIBUTE_NORMAL);
                 LogEntry(kLogFile, target);
             }
-            ShowStep(target);
-        } while (ProgressOpen() && FindNextFileA(search, &found));
-        FindClose(search);
+            return ShowStep(target);
+        });
     }
 }
 

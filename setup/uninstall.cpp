@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "setup/data_files.h"
 #include "setup/setup_app.h"
 #include "setup/setup_state.h"
 
@@ -47,25 +48,14 @@ void DeleteIn(const char* folder, const char* name)
         DeleteFileA(path);
 }
 
-// The data files of the eight types: only those whose real extension is one
-// of them, not others that match through their 8.3 names.
+// The data files of the eight types, and no other file.
 void DeleteDataFiles(const char* folder)
 {
-    for (const char* ext : kDataExtensions) {
-        char pattern[kPathCapacity], name[16];
-        snprintf(name, sizeof name, "*%s", ext);
-        if (!JoinPath(pattern, sizeof pattern, folder, name))
-            continue;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(pattern, &found);
-        if (search == INVALID_HANDLE_VALUE)
-            continue;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasExtension(found.cFileName, ext))
-                DeleteIn(folder, found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    for (const char* ext : kDataExtensions)
+        ForEachDataFile(folder, ext, [folder](const char* name) {
+            DeleteIn(folder, name);
+            return true;
+        });
 }
 
 void DeleteFiles(const char* folder)
