@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -141,6 +142,34 @@ void ExpectLog(const std::string& f, bool samplesCopied)
     EXPECT_NE(lines[0].find(" alle ore "), std::string::npos) << lines[0];
     lines.erase(lines.begin());
     EXPECT_EQ(lines, ExpectedLog(f, samplesCopied));
+}
+
+// The names that a wildcard pattern finds.
+std::vector<std::string> Matches(const std::string& pattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// The tools of the process's tooltip windows.
+int ToolCount(DWORD process)
+{
+    int count = 0;
+    for (HWND tip = nullptr; (tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(tip, &owner);
+        if (owner == process)
+            count += (int)SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0);
+    }
+    return count;
 }
 
 std::string StartMenu()
@@ -291,8 +320,9 @@ TEST_F(Setup, UninstallWithYesDeletesOnlyTheEightTypesAndTheNextStartRemovesTheF
 {
     Install(kDefault, true);
     ExpectInstalled(kDefault);
-    // "RELAZI~1.FNX" is this file's 8.3 name: "*.fnx" matches it too.
+    // Through this file's 8.3 name "*.fnx" matches it too.
     WriteText(Join(kDefault, "relazione.fnxold"), "da tenere");
+    EXPECT_EQ(Matches(Join(kDefault, "*.fnx")).size(), 2u);
     Uninstall(kDefault, true);
     ExpectRemoved(kDefault);
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ".dpi"));
@@ -326,8 +356,10 @@ TEST_F(Setup, FolderDialogRefusesATooLongFolderAndCancelsOnlyOnYes)
     HWND dialog = FolderDialog(setup);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(EditText(dialog, IDC_SETUP_FOLDER), kDefault);
-    std::string version = e2e::WindowText(GetDlgItem(dialog, IDC_SETUP_STATUS));
-    EXPECT_EQ(version.rfind("Windows ", 0), 0u) << version;
+    // Wine passes for a Windows later than XP.
+    EXPECT_EQ(e2e::WindowText(GetDlgItem(dialog, IDC_SETUP_STATUS)), "Windows versione successiva ad XP ");
+    // The edit and the three buttons have tooltips; the statics none.
+    EXPECT_EQ(ToolCount(setup.Id()), 4);
     HWND backdrop = setup.WaitWindow("Class_Fonexa_Setup", "Installazione di Fonexa");
     ASSERT_NE(backdrop, nullptr);
     RECT r;
@@ -352,6 +384,50 @@ TEST_F(Setup, FolderDialogRefusesATooLongFolderAndCancelsOnlyOnYes)
     EXPECT_EQ(setup.WaitExit(), 1);
     EXPECT_FALSE(Exists("C:\\" + std::string(239, 'a')));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey));
+}
+
+TEST_F(Setup, AMissingFileStopsTheInstallationWithTheProgressDialogShowingWhatWasCopied)
+{
+    std::string missing = Join(kKit, "Evoluzione.pdf");
+    SetFileAttributesA(missing.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(missing.c_str());
+    e2e::Fonexa setup(Join(kKit, "Setup.exe"), "");
+    HWND dialog = FolderDialog(setup);
+    ASSERT_NE(dialog, nullptr);
+    Press(dialog, IDOK);
+    Answer(setup, kDefault, "La directory specificata non esiste. Creare la directory?", IDYES);
+
+    // The copy error stands over the progress dialog, which shows the
+    // thirteen files copied before it.
+    HWND error = setup.WaitWindow("#32770", missing.c_str());
+    ASSERT_NE(error, nullptr);
+    HWND progress = setup.WaitWindow("#32770", "Installazione di Fonexa in corso");
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(SendDlgItemMessageA(progress, IDC_SETUP_PROGRESS_BAR, PBM_GETPOS, 0, 0), 13);
+    EXPECT_EQ(e2e::WindowText(GetDlgItem(progress, IDC_SETUP_STATUS)), Join(kDefault, "Previsioni.pdf"));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(progress, IDCANCEL)));
+    HWND backdrop = setup.WaitWindow("Class_Fonexa_Setup", "Tiraci su, Scotty!");
+    ASSERT_NE(backdrop, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(backdrop));
+    Answer(setup, missing, "Impossibile copiare il file", IDOK);
+    Answer(setup, "Installazione fallita o interrotta dall'utente",
+           "Maledetti Klingons! Signor Spock, controlli i danni all'Enterprise!", IDOK);
+    EXPECT_EQ(setup.WaitExit(), 1);
+
+    // What was copied stays, and the log says so and no more.
+    std::vector<std::string> lines = Lines(Join(kDefault, "setup.log"));
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[14], "Copiato il file: " + Join(kDefault, "Previsioni.pdf"));
+    EXPECT_TRUE(Exists(Join(kDefault, "Previsioni.pdf")));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey));
+}
+
+TEST(SetupProgram, ExportsTheUninstallEntry)
+{
+    HMODULE setup = LoadLibraryExA(g_setupExe.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(setup, nullptr);
+    EXPECT_NE(GetProcAddress(setup, "Uninstall"), nullptr);
+    FreeLibrary(setup);
 }
 
 // fonexa.exe started by the shell through what setup registered.
