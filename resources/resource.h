@@ -156,4 +156,14 @@
 /* ---- Numeric-field filter: the ids that take digits and one point ------ */
 #define IDC_NUMERIC_MANY_POINTS   1567
 
+/* ---- setup.exe: installer (its own program; ids may repeat others) ---- */
+#define IDD_SETUP_FOLDER          109   /* "Installazione di Fonexa" */
+#define IDD_SETUP_PROGRESS        110   /* "Installazione di Fonexa in corso" */
+#define IDM_SETUP_INSTALL         1     /* posted to the backdrop at start */
+#define IDC_SETUP_BROWSE          3     /* "&Cambia cartella ..." */
+#define IDC_SETUP_FOLDER          1005
+#define IDC_SETUP_STATUS          1008  /* Windows version; progress status line */
+#define IDC_SETUP_PROGRESS_BAR    1011
+#define IDC_SETUP_ANIMATION       1012
+
 #endif

@@ -3,12 +3,15 @@
 # Run as root (or with sudo available); does nothing when all is present.
 set -e
 
+# make dist: the zip of the installable folder.
+DIST_PACKAGES="zip"
+
 PACKAGES="cmake ninja-build g++ make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick locales \
 googletest libgtest-dev libbenchmark-dev ghostscript poppler-utils clang libfuzzer-14-dev openbox xdotool"
 
 missing=""
-for p in $PACKAGES; do
+for p in $PACKAGES $DIST_PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing="$missing $p"
     fi

@@ -6,9 +6,13 @@ namespace e2e {
 
 std::string g_fonexa;
 
-Fonexa::Fonexa(const std::string& arguments)
+Fonexa::Fonexa(const std::string& arguments) : Fonexa(g_fonexa, arguments)
 {
-    std::string line = "\"" + g_fonexa + "\"";
+}
+
+Fonexa::Fonexa(const std::string& program, const std::string& arguments)
+{
+    std::string line = "\"" + program + "\"";
     if (!arguments.empty())
         line += " " + arguments;
     STARTUPINFOA startup = {};
@@ -51,18 +55,23 @@ static BOOL CALLBACK Match(HWND window, LPARAM param)
     return TRUE;
 }
 
-HWND Fonexa::WaitWindow(const char* className, const char* title, DWORD timeoutMs) const
+HWND WaitProcessWindow(HANDLE process, DWORD id, const char* className, const char* title, DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
     do {
-        Search search = {process_.dwProcessId, className, title, nullptr};
+        Search search = {id, className, title, nullptr};
         EnumWindows(Match, (LPARAM)&search);
         if (search.found)
             return search.found;
-        if (WaitForSingleObject(process_.hProcess, 10) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(process, 10) == WAIT_OBJECT_0)
             return nullptr;
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
+}
+
+HWND Fonexa::WaitWindow(const char* className, const char* title, DWORD timeoutMs) const
+{
+    return WaitProcessWindow(process_.hProcess, process_.dwProcessId, className, title, timeoutMs);
 }
 
 long Fonexa::WaitExit(DWORD timeoutMs) const

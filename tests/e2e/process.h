@@ -16,6 +16,8 @@ class Fonexa {
 public:
     // Starts fonexa.exe with the command line arguments (may be empty).
     explicit Fonexa(const std::string& arguments = "");
+    // Another program (a Windows path) started the same way.
+    Fonexa(const std::string& program, const std::string& arguments);
     ~Fonexa();
 
     DWORD Id() const { return process_.dwProcessId; }
@@ -32,6 +34,10 @@ public:
 private:
     PROCESS_INFORMATION process_ = {};
 };
+
+// A visible top-level window of the process with the class (and title, when
+// given), waited for up to timeoutMs while the process runs.
+HWND WaitProcessWindow(HANDLE process, DWORD id, const char* className, const char* title, DWORD timeoutMs);
 
 using testsupport::MessageBoxText;
 using testsupport::WindowText;

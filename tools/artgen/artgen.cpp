@@ -1,5 +1,5 @@
 // artgen OUTDIR: writes the program's icon, toolbar strips, menu bitmaps and splash
-// picture into OUTDIR, then the empty file OUTDIR/artgen.stamp.
+// picture, and the installer's icon and animation, into OUTDIR, then the empty file OUTDIR/artgen.stamp.
 
 #include <cctype>
 #include <cstdio>
@@ -67,6 +67,7 @@ const MenuBitmap kMenuBitmaps[] = {
 };
 
 const int kIconSizes[] = {16, 32, 48};
+const int kDownloadFramesPerSecond = 12;
 
 std::string lower_case(const char* text) {
     std::string out;
@@ -124,6 +125,11 @@ int main(int argc, char** argv) {
         ok = report(write_bmp_indexed(path, menu_bitmap(*find_picture(m.picture))), path) && ok;
     }
     ok = report(write_bmp_rgb(dir + "fonexa.bmp", draw_splash()), dir + "fonexa.bmp") && ok;
+    std::vector<RgbaImage> setup_icon;
+    for (int size : kIconSizes) setup_icon.push_back(draw_setup_icon(size));
+    ok = report(write_ico(dir + "setup.ico", setup_icon), dir + "setup.ico") && ok;
+    ok = report(write_avi(dir + "download.avi", draw_download_animation(), kDownloadFramesPerSecond),
+                dir + "download.avi") && ok;
     if (!ok) return 1;
 
     // Written last, so that a build step can depend on it for all the files above.

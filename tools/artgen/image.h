@@ -34,3 +34,6 @@ bool write_bmp_indexed(const std::string& path, const IndexedImage& image);
 bool write_bmp_rgb(const std::string& path, const RgbaImage& image);
 // One 32-bit entry with alpha and AND mask per image (each at most 256x256).
 bool write_ico(const std::string& path, const std::vector<RgbaImage>& sizes);
+// Uncompressed 8-bit AVI, one key frame per image; every frame has the first
+// frame's size and colour table.
+bool write_avi(const std::string& path, const std::vector<IndexedImage>& frames, int frames_per_second);
