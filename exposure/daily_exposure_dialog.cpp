@@ -7,10 +7,9 @@
 #include "exposure/daily_exposure.h"
 #include "exposure/daily_exposure_io.h"
 #include "exposure/daily_exposure_state.h"
-#include "framework/calculator_frame.h"
+#include "framework/calculator_dialog.h"
 #include "framework/help.h"
 #include "framework/list_draw.h"
-#include "framework/menu_bitmaps.h"
 #include "framework/number_text.h"
 #include "framework/tooltips.h"
 #include "framework/ui_text.h"
@@ -104,7 +103,6 @@ void RememberDialog(HWND dialog)
         g_dailyMemory.durations[i] = LeadingNumber(duration);
     }
     g_dailyMemory.timeUnit = CurrentUnit(dialog);
-    ItemText(dialog, IDC_NOTES, g_dailyMemory.notes, sizeof g_dailyMemory.notes);
 }
 
 bool RunEntryDialog(HWND dialog, EntryMode mode)
@@ -163,12 +161,6 @@ void OnUnitChange(HWND dialog)
         ComputeDailyExposureDialog(dialog);
 }
 
-void OnClose(HWND dialog)
-{
-    RememberDialog(dialog);
-    EndDialog(dialog, 0);
-}
-
 // The selected row, or the first one, becomes selected and focused.
 void OnListFocus(HWND dialog)
 {
@@ -185,28 +177,14 @@ void OnListFocus(HWND dialog)
     SendMessageA(list, LVM_SETITEMSTATE, row, (LPARAM)&state);
 }
 
-BOOL OnInitDialog(HWND dialog, const char* path)
+void Prepare(HWND dialog)
 {
-    SendDlgItemMessageA(dialog, IDC_NOTES, EM_LIMITTEXT, 512, 0);
     CreateColumns(dialog);
     for (int unit = 0; unit < 3; ++unit)
         SendDlgItemMessageA(dialog, IDC_TIME_UNIT, CB_ADDSTRING, 0, (LPARAM)TimeUnitOf(unit).boxItem);
-    AttachCalculatorMenuBitmaps(GetMenu(dialog));
-    g_dailyMemory.currentFile[0] = '\0';
-    SetDlgItemTextA(dialog, IDC_NOTES, g_dailyMemory.notes);
-
     RebuildRowsFromMemory(dialog);
-
-    bool loaded = path && *path && LoadDailyExposureFile(dialog, path);
-    CreateCalculatorStatusBar(dialog, loaded ? path : nullptr);
-
     SendDlgItemMessageA(dialog, IDC_TIME_UNIT, CB_SETCURSEL, g_dailyMemory.timeUnit, 0);
     SetTimeLabel(dialog, g_dailyMemory.timeUnit);
-
-    CentreWindow(dialog);
-    RegisterTooltipDialog(dialog);
-    ComputeDailyExposureDialog(dialog);
-    return TRUE;
 }
 
 void OnCommand(HWND dialog, int id, int notification)
@@ -225,23 +203,11 @@ void OnCommand(HWND dialog, int id, int notification)
         if (notification == CBN_SELCHANGE)
             OnUnitChange(dialog);
         break;
-    case IDM_CALC_CLOSE:
-    case IDCANCEL:
-        OnClose(dialog);
-        break;
-    case IDM_CALC_HELP:
-        ShowHelpTopic(dialog, kDialogHelpTopic);
-        break;
-    default:
-        DailyExposureFileCommand(dialog, id);
-        break;
     }
 }
 
 BOOL OnNotify(HWND dialog, const NMHDR* header)
 {
-    if (AnswerTooltip(header, kTooltips, sizeof kTooltips / sizeof kTooltips[0]))
-        return TRUE;
     if (header->idFrom != IDC_LEPD_LIST)
         return FALSE;
     switch (header->code) {
@@ -256,7 +222,7 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
     return FALSE;
 }
 
-INT_PTR OnColorStatic(HWND dialog, HDC dc, HWND control)
+INT_PTR OnColorStatic(HDC dc, HWND control)
 {
     int id = GetDlgCtrlID(control);
     if (id != IDC_LEPD_LAEQ && id != IDC_LEPD_TOTAL && id != IDC_LEPD_LEPD)
@@ -265,6 +231,28 @@ INT_PTR OnColorStatic(HWND dialog, HDC dc, HWND control)
     SetBkMode(dc, TRANSPARENT);
     return (INT_PTR)GetSysColorBrush(COLOR_MENU);
 }
+
+INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CTLCOLORSTATIC:
+        return OnColorStatic((HDC)wParam, (HWND)lParam);
+    case WM_MEASUREITEM:
+        return MeasureListItem(dialog, (MEASUREITEMSTRUCT*)lParam);
+    case WM_DRAWITEM:
+        return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
+    }
+    return FALSE;
+}
+
+const Calculator kDailyExposure = {
+    kTooltips, sizeof kTooltips / sizeof kTooltips[0], nullptr, kHelpTopics, kDialogHelpTopic,
+    "LEPD.HLP", g_dailyMemory.notes,
+    "LEPD", IDS_FILTER_LEPD, ".lep", g_dailyMemory.currentFile,
+    SaveDailyExposureKeys, LoadDailyExposureKeys, BuildDailyExposureReport, PrintDailyExposure,
+    Prepare, ComputeDailyExposureDialog, ComputeDailyExposureDialog, RememberDialog,
+    OnCommand, OnNotify, OnMessage,
+};
 
 }  // namespace
 
@@ -332,36 +320,5 @@ void SetDailyRow(HWND dialog, int row, const char* level, const char* duration, 
 
 INT_PTR CALLBACK DailyExposureProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog(dialog, (const char*)lParam);
-    case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
-        return OnNotify(dialog, (const NMHDR*)lParam);
-    case WM_CTLCOLORSTATIC:
-        return OnColorStatic(dialog, (HDC)wParam, (HWND)lParam);
-    case WM_MEASUREITEM:
-        return MeasureListItem(dialog, (MEASUREITEMSTRUCT*)lParam);
-    case WM_DRAWITEM:
-        return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
-    case WM_HELP:
-        ContextHelpForControl((const HELPINFO*)lParam, kHelpTopics);
-        return TRUE;
-    case WM_CONTEXTMENU:
-        ContextHelpMenu((HWND)wParam, kHelpTopics);
-        return TRUE;
-    case WM_DROPFILES:
-        DropDailyExposureFile(dialog, (HDROP)wParam);
-        return TRUE;
-    case WM_CLOSE:
-        OnClose(dialog);
-        return TRUE;
-    case WM_DESTROY:
-        QuitHelp(dialog, "LEPD.HLP");
-        return FALSE;
-    }
-    return FALSE;
+    return CalculatorProc(kDailyExposure, dialog, message, wParam, lParam);
 }

@@ -7,20 +7,14 @@
 #include "exposure/daily_exposure.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/daily_exposure_state.h"
-#include "framework/calculator_frame.h"
 #include "framework/data_file.h"
+#include "framework/number_text.h"
 #include "framework/printing.h"
 #include "framework/report_controls.h"
 #include "framework/ui_text.h"
 #include "resources/resource.h"
 
 namespace {
-
-const char kType[] = "LEPD";
-
-const CalculatorFiles kFiles = {IDS_FILTER_LEPD, ".lep", g_dailyMemory.currentFile,
-                                SaveDailyExposureFile, LoadDailyExposureFile,
-                                BuildDailyExposureReport, PrintDailyExposure};
 
 int DialogUnit(HWND dialog)
 {
@@ -38,10 +32,9 @@ void ShowUnit(HWND dialog, int unit)
 
 }  // namespace
 
-bool SaveDailyExposureFile(HWND dialog, const char* path)
+void SaveDailyExposureKeys(HWND dialog, const char* path)
 {
     char text[16];
-    WriteFileType(path, kType);
     ItemText(dialog, IDC_LEPD_LAEQ, text, sizeof text);
     WriteKey(path, kFrameSection, "LAEQ", text);
     ItemText(dialog, IDC_LEPD_TOTAL, text, sizeof text);
@@ -58,24 +51,17 @@ bool SaveDailyExposureFile(HWND dialog, const char* path)
         WriteKey(path, "LEQ", key, level);
         WriteKey(path, "TIME", key, duration);
     }
-    char notes[513];
-    ItemText(dialog, IDC_NOTES, notes, sizeof notes);
-    WriteNotes(notes, path);
-    snprintf(g_dailyMemory.currentFile, sizeof g_dailyMemory.currentFile, "%s", path);
-    return true;
 }
 
-bool LoadDailyExposureFile(HWND dialog, const char* path)
+void LoadDailyExposureKeys(HWND dialog, const char* path)
 {
-    if (!IsFileOfType(path, kType))
-        return false;
     static const struct {
         const char* key;
         int control;
     } kOutputs[] = {{"LAEQ", IDC_LEPD_LAEQ}, {"TOTTIME", IDC_LEPD_TOTAL}, {"LEPD", IDC_LEPD_LEPD}};
     char text[16];
     for (const auto& output : kOutputs)
-        if (ReadKey(path, kFrameSection, output.key, "", text, sizeof text) > 0)
+        if (ReadNumberKey(path, kFrameSection, output.key, text, sizeof text) > 0)
             SetDlgItemTextA(dialog, output.control, text);
 
     int unit = ReadIntKey(path, kFrameSection, "TFORM", 0);
@@ -86,23 +72,16 @@ bool LoadDailyExposureFile(HWND dialog, const char* path)
 
     SendDlgItemMessageA(dialog, IDC_LEPD_LIST, LVM_DELETEALLITEMS, 0, 0);
     int items = ReadIntKey(path, kFrameSection, "ITEMS", 0);
-    int last = LargestNumberedKey(path, "LEQ");
-    if (items > last)
-        items = last;
-    for (int i = 1; i <= items; ++i) {
-        char key[16], level[16], duration[16];
-        snprintf(key, sizeof key, "%d", i);
-        if (ReadKey(path, "LEQ", key, "", level, sizeof level) == 0)
+    NumberedKeys levels = ReadNumberedKeys(path, "LEQ", items);
+    NumberedKeys durations = ReadNumberedKeys(path, "TIME", items);
+    for (const auto& row : levels.keys) {
+        char level[16], duration[16];
+        CopyNumberText(level, sizeof level, row.second.c_str());
+        if (!level[0])
             continue;
-        int row = DailyRowCount(dialog);
-        ReadKey(path, "TIME", key, "", duration, sizeof duration);
-        SetDailyRow(dialog, row, level, duration, true);
+        CopyNumberText(duration, sizeof duration, NumberedValue(durations, row.first));
+        SetDailyRow(dialog, DailyRowCount(dialog), level, duration, true);
     }
-    char notes[513];
-    ReadNotes(notes, sizeof notes, path);
-    SetDlgItemTextA(dialog, IDC_NOTES, notes);
-    snprintf(g_dailyMemory.currentFile, sizeof g_dailyMemory.currentFile, "%s", path);
-    return true;
 }
 
 void BuildDailyExposureReport(HWND dialog, ReportText* report)
@@ -202,14 +181,3 @@ void PrintDailyExposure(HWND dialog)
     EndTextPrintout(&print, notes);
 }
 
-void DailyExposureFileCommand(HWND dialog, int command)
-{
-    CalculatorFileCommand(dialog, command, kFiles);
-}
-
-void DropDailyExposureFile(HWND dialog, HDROP drop)
-{
-    char path[MAX_PATH];
-    if (TakeDroppedFile(drop, ".lep", path, sizeof path) && LoadCalculatorFile(dialog, path, kFiles))
-        ComputeDailyExposureDialog(dialog);
-}

@@ -1,5 +1,8 @@
 #include "framework/data_file.h"
 
+#include "framework/number_text.h"
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,9 +12,9 @@
 const char kFrameSection[] = "FONEXA";
 static const char kNoteSection[] = "NOTE";
 
-void WriteKey(const char* path, const char* section, const char* key, const char* value)
+bool WriteKey(const char* path, const char* section, const char* key, const char* value)
 {
-    WritePrivateProfileStringA(section, key, value, path);
+    return WritePrivateProfileStringA(section, key, value, path) != FALSE;
 }
 
 void WriteIntKey(const char* path, const char* section, const char* key, int value)
@@ -32,12 +35,24 @@ size_t ReadKey(const char* path, const char* section, const char* key, const cha
     return strnlen(out, n < capacity ? n : capacity - 1);
 }
 
+size_t ReadNumberKey(const char* path, const char* section, const char* key, char* out,
+                     size_t capacity)
+{
+    char text[64];
+    ReadKey(path, section, key, "", text, sizeof text);
+    CopyNumberText(out, capacity, text);
+    return capacity ? strlen(out) : 0;
+}
+
 int ReadIntKey(const char* path, const char* section, const char* key, int fallback)
 {
     return (int)GetPrivateProfileIntA(section, key, fallback, path);
 }
 
-int LargestNumberedKey(const char* path, const char* section)
+namespace {
+
+// "key=value" pairs of a section, each ended by a zero, the list by two.
+std::vector<char> ReadSection(const char* path, const char* section)
 {
     std::vector<char> pairs(4096);
     for (;;) {
@@ -46,20 +61,87 @@ int LargestNumberedKey(const char* path, const char* section)
             break;
         pairs.resize(pairs.size() * 4);
     }
-    int largest = 0;
-    // "key=value\0key=value\0\0"
-    for (const char* pair = pairs.data(); *pair; pair += strlen(pair) + 1) {
-        char* end = nullptr;
-        long key = strtol(pair, &end, 10);
-        if (end != pair && *end == '=' && key > largest && key < 1000000000)
-            largest = (int)key;
-    }
-    return largest;
+    pairs[pairs.size() - 2] = '\0';
+    pairs[pairs.size() - 1] = '\0';
+    return pairs;
 }
 
-void WriteFileType(const char* path, const char* tag)
+// The number of a key written as the loaders ask for it ("1", not "01" or
+// "+1"), 0 for any other key or one past last.
+int KeyNumber(const char* key, size_t length, int last)
 {
-    WriteKey(path, kFrameSection, "Tipo", tag);
+    while (length > 0 && (key[length - 1] == ' ' || key[length - 1] == '\t'))
+        --length;
+    if (length == 0 || length > 10 || key[0] == '0')
+        return 0;
+    long long number = 0;
+    for (size_t i = 0; i < length; ++i) {
+        if (key[i] < '0' || key[i] > '9')
+            return 0;
+        number = number * 10 + (key[i] - '0');
+    }
+    return number <= last ? (int)number : 0;
+}
+
+// A value as a single-key read returns it: blanks around it and one pair of
+// quotes removed.
+std::string ProfileValue(const char* value)
+{
+    while (*value == ' ' || *value == '\t')
+        ++value;
+    size_t length = strlen(value);
+    while (length > 0 && (value[length - 1] == ' ' || value[length - 1] == '\t'))
+        --length;
+    if (length >= 2 && (value[0] == '"' || value[0] == '\'') && value[length - 1] == value[0]) {
+        ++value;
+        length -= 2;
+    }
+    return std::string(value, length);
+}
+
+}  // namespace
+
+NumberedKeys ReadNumberedKeys(const char* path, const char* section, int last)
+{
+    NumberedKeys result;
+    if (last <= 0)
+        return result;
+    std::vector<char> pairs = ReadSection(path, section);
+    for (const char* pair = pairs.data(); *pair; pair += strlen(pair) + 1) {
+        const char* equals = strchr(pair, '=');
+        if (!equals)
+            continue;
+        int number = KeyNumber(pair, (size_t)(equals - pair), last);
+        if (number > 0)
+            result.keys.emplace_back(number, ProfileValue(equals + 1));
+    }
+    std::stable_sort(result.keys.begin(), result.keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    auto repeated = std::unique(result.keys.begin(), result.keys.end(),
+                                [](const auto& a, const auto& b) { return a.first == b.first; });
+    result.keys.erase(repeated, result.keys.end());
+    return result;
+}
+
+const char* NumberedValue(const NumberedKeys& section, int number)
+{
+    auto found = std::lower_bound(section.keys.begin(), section.keys.end(), number,
+                                  [](const auto& key, int n) { return key.first < n; });
+    return found != section.keys.end() && found->first == number ? found->second.c_str() : "";
+}
+
+void CopyValue(char* out, size_t capacity, const char* text)
+{
+    if (capacity == 0)
+        return;
+    size_t length = strnlen(text, capacity - 1);
+    memcpy(out, text, length);
+    out[length] = '\0';
+}
+
+bool WriteFileType(const char* path, const char* tag)
+{
+    return WriteKey(path, kFrameSection, "Tipo", tag);
 }
 
 bool IsFileOfType(const char* path, const char* tag)
@@ -77,17 +159,14 @@ void WriteNotes(const char* notes, const char* path)
     char key[16];
     char line[1024];
     while (*rest) {
-        const char* end = strstr(rest, "\r\n");
-        size_t length = end ? (size_t)(end - rest) : strlen(rest);
-        if (length >= sizeof line)
-            length = sizeof line - 1;
-        memcpy(line, rest, length);
-        line[length] = '\0';
+        size_t length = strcspn(rest, "\r\n");
+        const char* end = rest[length] ? rest + length : nullptr;
+        CopyValue(line, length < sizeof line ? length + 1 : sizeof line, rest);
         snprintf(key, sizeof key, "%d", ++count);
         WriteKey(path, kNoteSection, key, line);
         if (!end)
             break;
-        rest = end + 2;
+        rest = end + (end[0] == '\r' && end[1] == '\n' ? 2 : 1);
     }
     WriteIntKey(path, kNoteSection, "Num", count);
 }
@@ -98,21 +177,22 @@ int ReadNotes(char* out, size_t capacity, const char* path)
         return 0;
     out[0] = '\0';
     int count = ReadIntKey(path, kNoteSection, "Num", 0);
+    // Every line takes at least its "\r\n": the box is full long before a
+    // hand-edited Num of a hundred thousand is reached.
+    int lines = count < (int)capacity ? count : (int)capacity;
+    NumberedKeys section = ReadNumberedKeys(path, kNoteSection, lines);
     size_t used = 0;
-    char key[16];
-    char line[512];
-    for (int i = 1; i <= count && used + 1 < capacity; ++i) {
-        snprintf(key, sizeof key, "%d", i);
-        size_t length = ReadKey(path, kNoteSection, key, "", line, sizeof line);
+    for (int i = 1; i <= lines && used + 1 < capacity; ++i) {
         if (i > 1) {
             if (used + 2 >= capacity)
                 break;
             memcpy(out + used, "\r\n", 2);
             used += 2;
         }
+        size_t length = strnlen(NumberedValue(section, i), 511);
         if (length > capacity - 1 - used)
             length = capacity - 1 - used;
-        memcpy(out + used, line, length);
+        memcpy(out + used, NumberedValue(section, i), length);
         used += length;
         out[used] = '\0';
     }

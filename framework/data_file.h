@@ -6,34 +6,54 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
 
 extern const char kFrameSection[];  // "FONEXA"
 
 // Writes "Tipo" of section "FONEXA" (always the first key of a new file).
-void WriteFileType(const char* path, const char* tag);
+// False when the file could not be written.
+bool WriteFileType(const char* path, const char* tag);
 
 // True when the file's "Tipo" equals tag without regard to letter case. A
 // missing or empty key, or a file that is not an initialisation file at all,
 // is not of the type.
 bool IsFileOfType(const char* path, const char* tag);
 
-void WriteKey(const char* path, const char* section, const char* key, const char* value);
+bool WriteKey(const char* path, const char* section, const char* key, const char* value);
 void WriteIntKey(const char* path, const char* section, const char* key, int value);
 
 // Reads a key into out (always zero-terminated, cut at the buffer); returns
 // its length, 0 for a missing key or an empty value.
 size_t ReadKey(const char* path, const char* section, const char* key, const char* fallback,
                char* out, size_t capacity);
+// Reads a number key as CopyNumberText keeps it; returns its length.
+size_t ReadNumberKey(const char* path, const char* section, const char* key, char* out,
+                     size_t capacity);
 int ReadIntKey(const char* path, const char* section, const char* key, int fallback);
 
-// The largest numbered key ("1", "2", ...) of a section, 0 when none: a
-// loader reads numbered rows up to min(count key, this), so that a
-// hand-edited count cannot make it read forever.
-int LargestNumberedKey(const char* path, const char* section);
+// The numbered keys ("1", "2", ...) of a section from 1 to last, with their
+// values, in the order of their numbers (the first of a repeated key wins).
+// The section is read once, so a hand-edited count or key of a billion costs
+// no more than the keys the file really holds.
+struct NumberedKeys {
+    std::vector<std::pair<int, std::string>> keys;
+};
+NumberedKeys ReadNumberedKeys(const char* path, const char* section, int last);
+
+// The value of key number in a section so read; "" when it is missing.
+const char* NumberedValue(const NumberedKeys& section, int number);
+
+// Copies text into a value field of capacity characters (always
+// zero-terminated, cut at the field).
+void CopyValue(char* out, size_t capacity, const char* text);
 
 // Writes the notes text (lines separated by "\r\n") as keys "1".."N" and
 // "Num" of section "NOTE". A text ending in a line break stores no empty last
-// line; keys of an earlier, longer note stay in the file and are ignored.
+// line; keys of an earlier, longer note stay in the file and are ignored. A
+// lone "\n" or "\r" (pasted text) ends a line too: written as it stands it
+// would make a line of its own in the file, "[LEQ]" a section.
 void WriteNotes(const char* notes, const char* path);
 
 // Reads the notes back, lines joined by "\r\n", cut to fit out (the notes box

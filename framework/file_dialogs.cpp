@@ -1,6 +1,7 @@
 #include "framework/file_dialogs.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <cstdio>
 #include <cstring>
@@ -118,18 +119,33 @@ void OnModifyNotes(HWND panel)
     WriteNotes(notes, path);
 }
 
+// The user types a file name first, not notes.
+void FocusFileName(HWND panel)
+{
+    HWND dialog = GetParent(panel);
+    HWND name = GetDlgItem(dialog, cmb13);
+    if (!name || !IsWindowVisible(name))
+        name = GetDlgItem(dialog, edt1);
+    if (name)
+        SetFocus(name);
+}
+
 UINT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Panel* state = (Panel*)GetWindowLongPtrA(panel, GWLP_USERDATA);
     switch (message) {
     case WM_INITDIALOG:
         OnPanelInit(panel, (const OPENFILENAMEA*)lParam);
-        return TRUE;
+        return FALSE;  // the focus is the name box's, not the notes'
+
     case WM_NOTIFY: {
         const OFNOTIFYA* notify = (const OFNOTIFYA*)lParam;
         if (!state)
             return FALSE;
         switch (notify->hdr.code) {
+        case CDN_INITDONE:
+            FocusFileName(panel);
+            break;
         case CDN_TYPECHANGE:
             OnTypeChange(panel, state, notify->lpOFN);
             break;
@@ -150,6 +166,9 @@ UINT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPar
         return FALSE;
     case WM_HELP:
         ContextHelpForControl((const HELPINFO*)lParam, kPanelTopics);
+        return TRUE;
+    case WM_CONTEXTMENU:
+        ContextHelpMenu((HWND)wParam, kPanelTopics);
         return TRUE;
     }
     return FALSE;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "resources/resource.h"
+
 static BOOL RealWinHelp(HWND window, const char* file, UINT command, ULONG_PTR data)
 {
     return WinHelpA(window, file, command, data);
@@ -54,4 +56,12 @@ void ContextHelpForControl(const HELPINFO* info, const HelpTopic* table)
 void ContextHelpMenu(HWND control, const HelpTopic* table)
 {
     CallHelp(control, s_mainHelpFile, HELP_CONTEXTMENU, (ULONG_PTR)table);
+}
+
+void FillHelpTopics(HelpTopic* table, const int* controls, size_t count, DWORD page)
+{
+    for (size_t i = 0; i < count; ++i)
+        table[i] = {(DWORD)controls[i], ControlTopic(controls[i], page)};
+    table[count] = {IDC_STATUS_BAR, ControlTopic(IDC_STATUS_HELP_ID, 111)};
+    table[count + 1] = {0, 0};
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 typedef BOOL (*HelpFunction)(HWND window, const char* file, UINT command, ULONG_PTR data);
 
 // The main help file ("fonexa.hlp" in the program folder), set at start-up.
@@ -34,3 +36,14 @@ struct HelpTopic {
 // window under the pointer. Both look the control up in the table.
 void ContextHelpForControl(const HELPINFO* info, const HelpTopic* table);
 void ContextHelpMenu(HWND control, const HelpTopic* table);
+
+// The topic of a control on a help page: its id x 65536 + the page.
+constexpr DWORD ControlTopic(DWORD control, DWORD page)
+{
+    return control << 16 | page;
+}
+
+// Fills table with the topics of controls on a page, then the status bar's
+// topic (1577's on page 111) and the closing {0, 0}. The table must hold
+// count + 2 entries.
+void FillHelpTopics(HelpTopic* table, const int* controls, size_t count, DWORD page);

@@ -104,3 +104,23 @@ bool DrawListItem(HWND dialog, const DRAWITEMSTRUCT* draw)
     }
     return true;
 }
+
+bool RepaintAfterColumnResize(const NMHDR* header)
+{
+    switch (header->code) {
+    case HDN_ENDTRACKA:
+    case HDN_ENDTRACKW:
+    case HDN_DIVIDERDBLCLICKA:
+    case HDN_DIVIDERDBLCLICKW:
+        break;
+    default:
+        return false;
+    }
+    HWND list = header->hwndFrom;
+    char name[32] = "";
+    GetClassNameA(list, name, sizeof name);
+    if (lstrcmpiA(name, WC_LISTVIEWA) != 0)
+        list = GetParent(list);
+    InvalidateRect(list, nullptr, TRUE);
+    return true;
+}

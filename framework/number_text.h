@@ -16,3 +16,13 @@ bool StartsWithNumber(const char* text);
 // printf-style formatting of one double into a bounded buffer; a value that is
 // not finite is shown as 0 so that no "inf" or "nan" ever reaches the user.
 void FormatNumber(char* out, size_t capacity, const char* format, double value);
+
+// True when the whole text (blanks around it aside) is one finite decimal
+// number.
+bool IsNumberText(const char* text);
+
+// Copies a number text read from a data file into a field of capacity
+// characters (cut at the field). Anything but a finite decimal number
+// ("inf", "nan", "1e309", letters) becomes "0.0": a field never shows what
+// the program itself could not have written. An empty text stays empty.
+void CopyNumberText(char* out, size_t capacity, const char* text);

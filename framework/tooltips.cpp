@@ -88,12 +88,17 @@ void SetTooltipAnswer(const NMHDR* header, const char* text)
     }
 }
 
+int TooltipControl(const NMHDR* header)
+{
+    const NMTTDISPINFOA* info = (const NMTTDISPINFOA*)header;
+    return (info->uFlags & TTF_IDISHWND) ? GetDlgCtrlID((HWND)header->idFrom) : (int)header->idFrom;
+}
+
 bool AnswerTooltip(const NMHDR* header, const TooltipText* table, size_t count)
 {
     if (!IsTooltipRequest(header))
         return false;
-    const NMTTDISPINFOA* info = (const NMTTDISPINFOA*)header;
-    int id = (info->uFlags & TTF_IDISHWND) ? GetDlgCtrlID((HWND)header->idFrom) : (int)header->idFrom;
+    int id = TooltipControl(header);
     for (size_t i = 0; i < count; ++i)
         if (table[i].control == id) {
             SetTooltipAnswer(header, table[i].text);

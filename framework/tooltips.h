@@ -28,6 +28,9 @@ HWND TooltipWindow();
 // A control missing from the table gets no tooltip.
 bool AnswerTooltip(const NMHDR* header, const TooltipText* table, size_t count);
 
+// The control id a need-text notification asks about.
+int TooltipControl(const NMHDR* header);
+
 // Same, for a text already chosen by the caller (the toolbars).
 void SetTooltipAnswer(const NMHDR* header, const char* text);
 

@@ -13,7 +13,7 @@
 #include "shell/main_window.h"
 #include "shell/chart_view.h"
 #include "shell/program_paths.h"
-#include "shell/splash.h"
+#include "shell/version_info.h"
 #include "spectra/attenuation_dialog.h"
 #include "spectra/noise_spectrum_dialog.h"
 
@@ -47,7 +47,7 @@ bool ConfirmDocumentSaved(HWND mainWindow)
     if (!IsDocumentModified(document))
         return true;
     int answer = MessageBoxA(mainWindow, "Il documento è stato modificato. Salvare le modifiche?",
-                             "Attenzione", MB_YESNOCANCEL | MB_ICONQUESTION);
+                             "Attenzione", MB_YESNOCANCEL);
     if (answer == IDCANCEL)
         return false;
     if (answer == IDYES) {
@@ -133,13 +133,13 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
     case IDM_PAGE_SETUP:
         if (!PageSetup(mainWindow))
             MessageBoxA(mainWindow, "Per l'impostazione usare Pannello di Controllo!",
-                        "Imposta stampante. Attenzione:", MB_OK | MB_ICONEXCLAMATION);
+                        "Imposta stampante. Attenzione:", MB_OK);
         break;
     case IDM_HELP:
         ShowHelpContents(mainWindow);
         break;
     case IDM_INFO:
-        ShowSplash(g_main.instance, mainWindow, 4000);
+        ShowProgramInfo(mainWindow);
         break;
     default:
         // Commands of calculators and views still to come, and ids that

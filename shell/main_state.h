@@ -21,7 +21,6 @@ struct MainState {
     char programFolder[MAX_PATH];
     char helpFile[MAX_PATH];
     UINT clipboardFormats[kFormatCount];
-    HHOOK messageFilterHook;
     HMODULE richEditLibrary;
     HRESULT oleResult;
     // Path handed to a command posted by the open-by-extension routine.

@@ -7,6 +7,7 @@
 #include "framework/help.h"
 #include "framework/menu_bitmaps.h"
 #include "framework/tooltips.h"
+#include "framework/ui_text.h"
 #include "resources/resource.h"
 #include "shell/dispatch.h"
 #include "shell/main_state.h"
@@ -37,11 +38,7 @@ static LRESULT OnCreate(HWND window)
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
     ResetDailyExposureMemory();
 
-    RECT r;
-    GetWindowRect(window, &r);
-    int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreWindow(window);
 
     DragAcceptFiles(window, TRUE);
     LoadMenuBitmaps(instance, true);
@@ -133,7 +130,10 @@ static LRESULT OnNotify(HWND window, const NMHDR* header)
 static void OnDropFiles(HWND window, HDROP drop)
 {
     char path[MAX_PATH] = "";
+    // A path too long for the buffer would come back cut, and could then
+    // end in another extension: it is ignored.
     if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) == 1 &&
+        DragQueryFileA(drop, 0, nullptr, 0) < sizeof path &&
         DragQueryFileA(drop, 0, path, sizeof path))
         OpenByExtension(window, path);
     DragFinish(drop);

@@ -59,8 +59,10 @@ void CommandLinePath(const char* commandLine, char* path, size_t capacity)
         ++start;
         length -= 2;
     }
+    // A path that does not fit is not cut: cut, it could name another file
+    // or end in another extension.
     if (length >= capacity)
-        length = capacity - 1;
+        length = 0;
     memcpy(path, start, length);
     path[length] = '\0';
 }

@@ -36,3 +36,17 @@ bool VersionField(HWND owner, int field, char* out, size_t capacity, const char*
     out[n] = '\0';
     return true;
 }
+
+void ShowProgramInfo(HWND owner)
+{
+    char description[128] = "Fonexa", version[32] = "", copyright[128] = "", company[128] = "";
+    if (!VersionField(owner, kVersionDescription, description, sizeof description))
+        return;
+    VersionField(owner, kVersionFileVersion, version, sizeof version);
+    VersionField(owner, kVersionCopyright, copyright, sizeof copyright);
+    VersionField(owner, kVersionCompany, company, sizeof company);
+    char text[512];
+    snprintf(text, sizeof text, "%s\r\n\r\nVersione %s\r\n%s\r\n%s", description, version, copyright,
+             company);
+    MessageBoxA(owner, text, "Informazioni su Fonexa", MB_OK | MB_ICONINFORMATION);
+}

@@ -16,3 +16,7 @@ enum VersionField {
 // non presenti!" captioned with the program path. modulePath nullptr means the
 // running program.
 bool VersionField(HWND owner, int field, char* out, size_t capacity, const char* modulePath = nullptr);
+
+// "&Info...": the program's description, version, copyright and maker from
+// its version resource, in an information box.
+void ShowProgramInfo(HWND owner);

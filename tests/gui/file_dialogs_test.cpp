@@ -172,6 +172,27 @@ TEST_F(FileDialogs, OpenPanelShowsTheNotesOfTheSelectedFile)
     });
 }
 
+TEST_F(FileDialogs, PanelStartsInTheNameBoxAndHelpsOnARightClick)
+{
+    gui::ClearHelpCalls();
+    gui::RunScript([&] {
+        Window lepd = OpenLepd();
+        lepd.Command(IDM_CALC_OPEN);
+        Window dialog = gui::WaitWindow("Caricamento file di dati");
+        gui::Settle();
+        HWND name = dialog.Item(cmb13) ? dialog.Item(cmb13) : dialog.Item(edt1);
+        HWND focus = GetFocus();
+        EXPECT_TRUE(focus == name || IsChild(name, focus));
+        HWND notes = Descendant(dialog.hwnd(), IDC_NOTES);
+        gui::Perform([=] { SendMessageA(GetParent(notes), WM_CONTEXTMENU, (WPARAM)notes, 0); });
+        ASSERT_EQ(gui::HelpCalls().size(), 1u);
+        EXPECT_EQ(gui::HelpCalls()[0].command, (UINT)HELP_CONTEXTMENU);
+        CloseFileDialog(dialog);
+        lepd.Close();
+        gui::WaitGone(lepd);
+    });
+}
+
 TEST_F(FileDialogs, NotesRewrittenFromThePanel)
 {
     std::string path = folder_ + "\\a.lep";

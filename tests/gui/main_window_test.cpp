@@ -208,6 +208,9 @@ TEST(MainWindow, NewDocumentAsksBeforeDroppingChanges)
         Window box = gui::WaitMessageBox();
         EXPECT_EQ(box.Title(), "Attenzione");
         EXPECT_EQ(box.BoxText(), "Il documento è stato modificato. Salvare le modifiche?");
+        // A plain question, without an icon.
+        HWND icon = GetDlgItem(box.hwnd(), 1088);
+        EXPECT_TRUE(icon == nullptr || SendMessageA(icon, STM_GETICON, 0, 0) == 0);
         box.Answer(IDCANCEL);
     });
     char text[64] = "";
@@ -286,19 +289,21 @@ TEST(MainWindow, NoVersionResourceIsSaid)
     EXPECT_FALSE(found);
 }
 
-TEST(MainWindow, InfoShowsTheSplashAgain)
+TEST(MainWindow, InfoShowsDescriptionVersionCopyrightAndMaker)
 {
     gui::RunScript([] {
         gui::MainCommand(IDM_INFO);
-        HWND splash = FindWindowA("Fonexa_Splash", nullptr);
-        ASSERT_NE(splash, nullptr);
-        EXPECT_TRUE(IsWindowVisible(splash));
-        RECT r;
-        GetWindowRect(splash, &r);
-        EXPECT_EQ(r.right - r.left, 480);
-        EXPECT_EQ(r.bottom - r.top, 280);
-        gui::Perform([splash] { SendMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, 0); });
-        EXPECT_FALSE(IsWindow(splash));
+        Window box = gui::WaitMessageBox();
+        EXPECT_EQ(box.Title(), "Informazioni su Fonexa");
+        std::string text = box.BoxText();
+        if (!text.empty()) {
+            EXPECT_NE(text.find("Fonexa - Rischio, danno e protezione dal rumore in ambiente di lavoro"),
+                      std::string::npos);
+            EXPECT_NE(text.find("Versione 2.0d+"), std::string::npos);
+            EXPECT_NE(text.find("\xA9 2026 Gli sviluppatori di Fonexa"), std::string::npos);
+        }
+        EXPECT_EQ(FindWindowA("Fonexa_Splash", nullptr), nullptr);
+        box.Answer(IDOK);
     });
 }
 

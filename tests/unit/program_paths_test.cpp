@@ -64,9 +64,21 @@ TEST(CommandLinePath, QuotesAndBlanksAroundThePathGo)
     EXPECT_STREQ(path, "");
     CommandLinePath("\"", path, sizeof path);
     EXPECT_STREQ(path, "\"");
+}
+
+TEST(CommandLinePath, APathLongerThanTheBufferIsIgnoredNotCut)
+{
     char small[8];
     CommandLinePath("C:\\lunghissimo.lep", small, sizeof small);
-    EXPECT_STREQ(small, "C:\\lung");
+    EXPECT_STREQ(small, "");
+    // 260 characters: cut at 259 it would end in ".le", or in another
+    // file's extension.
+    std::string longPath = "C:\\" + std::string(252, 'a') + ".lep";
+    ASSERT_EQ(longPath.size(), 260u);
+    char path[260];
+    CommandLinePath(longPath.c_str(), path, sizeof path);
+    EXPECT_STREQ(path, "");
+    EXPECT_EQ(CommandForExtension(path), 0);
 }
 
 }  // namespace
