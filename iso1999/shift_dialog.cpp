@@ -2,9 +2,8 @@
 
 #include <commctrl.h>
 
-#include "framework/help.h"
+#include "framework/calculator_dialog.h"
 #include "framework/number_text.h"
-#include "framework/tooltips.h"
 #include "framework/ui_text.h"
 #include "iso1999/curve_selection.h"
 #include "iso1999/shift.h"
@@ -134,35 +133,41 @@ bool AcceptInputs(HWND dialog)
     return true;
 }
 
-BOOL OnInitDialog(HWND dialog, int command)
+// The command that opened the dialog (1050, 1055, 1060), its parameter.
+int s_command;
+
+void SetQuantity(HWND dialog, int quantity);
+
+void Prepare(HWND dialog)
 {
     ShiftState& state = g_shiftState;
     SelectCurve(kAllCurves);
-    CentreWindow(dialog);
-    state.quantity = ShiftQuantityForCommand(command);
-    CreateStatusWindowA(WS_CHILD | WS_VISIBLE, ShiftQuantityLongName(state.quantity), dialog, IDC_STATUS_BAR);
-    RegisterTooltipDialog(dialog);
+    state.quantity = ShiftQuantityForCommand(s_command);
+    CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "", dialog, IDC_STATUS_BAR);
     CheckRadioButton(dialog, IDC_SHIFT_TABLE_NEW, IDC_SHIFT_TABLE_BIO, state.damageTable);
     CheckRadioButton(dialog, IDC_SHIFT_SEX_MALE, IDC_SHIFT_SEX_FEMALE, state.sexButton);
     CheckRadioButton(dialog, IDC_SHIFT_NIPTS, IDC_SHIFT_HTLAN, state.quantity);
-    EnableInputs(dialog, state.quantity);
+    SetQuantity(dialog, state.quantity);
     ShowNumber(dialog, IDC_SHIFT_YEARS, state.record.years);
     ShowNumber(dialog, IDC_SHIFT_LEVEL, state.record.level);
     ShowNumber(dialog, IDC_SHIFT_AGE, state.record.age);
-    SetFocus(GetDlgItem(dialog, state.quantity == kQuantityHtla ? IDC_SHIFT_AGE : IDC_SHIFT_YEARS));
-    return FALSE;
 }
 
-void OnCommand(HWND dialog, int id)
+void Opened(HWND dialog)
+{
+    // HTLA reads no years: its first field is the age.
+    bool htla = g_shiftState.quantity == kQuantityHtla;
+    SetFocus(GetDlgItem(dialog, htla ? IDC_SHIFT_AGE : IDC_SHIFT_YEARS));
+}
+
+void OnCommand(HWND dialog, int id, int)
 {
     ShiftState& state = g_shiftState;
     switch (id) {
     case IDC_SHIFT_NIPTS:
     case IDC_SHIFT_HTLA:
     case IDC_SHIFT_HTLAN:
-        state.quantity = id;
-        EnableInputs(dialog, id);
-        SetDlgItemTextA(dialog, IDC_STATUS_BAR, ShiftQuantityLongName(id));
+        SetQuantity(dialog, id);
         break;
     case IDC_SHIFT_SEX_MALE:
     case IDC_SHIFT_SEX_FEMALE:
@@ -173,40 +178,34 @@ void OnCommand(HWND dialog, int id)
     case IDC_SHIFT_TABLE_BIO:
         state.damageTable = id;
         break;
-    case IDM_CALC_HELP:
-        ShowHelpTopic(dialog, DialogHelpTopic(state.quantity));
-        break;
     case IDOK:
         if (AcceptInputs(dialog))
             EndDialog(dialog, 1);
         break;
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        break;
     }
+}
+
+// Not const: the topic of "&?" follows the quantity chosen.
+Calculator s_calculator = {
+    kTooltips, sizeof kTooltips / sizeof kTooltips[0], nullptr, kHelpTopics, 100195, kOwnHelpFile,
+    nullptr,                                                  // no notes
+    nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,  // no data file
+    Prepare, Opened, nullptr, nullptr, OnCommand, nullptr, nullptr,
+};
+
+void SetQuantity(HWND dialog, int quantity)
+{
+    g_shiftState.quantity = quantity;
+    s_calculator.helpTopic = DialogHelpTopic(quantity);
+    EnableInputs(dialog, quantity);
+    SetDlgItemTextA(dialog, IDC_STATUS_BAR, ShiftQuantityLongName(quantity));
 }
 
 }  // namespace
 
 INT_PTR CALLBACK ShiftDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog(dialog, (int)lParam);
-    case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        return AnswerTooltip((const NMHDR*)lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0]);
-    case WM_HELP:
-        ContextHelpForControl((const HELPINFO*)lParam, kHelpTopics);
-        return TRUE;
-    case WM_CONTEXTMENU:
-        ContextHelpMenu((HWND)wParam, kHelpTopics);
-        return TRUE;
-    case WM_DESTROY:
-        QuitHelp(dialog, kOwnHelpFile);
-        return FALSE;
-    }
-    return FALSE;
+    if (message == WM_INITDIALOG)
+        s_command = (int)lParam;
+    return CalculatorProc(s_calculator, dialog, message, wParam, lParam);
 }
