@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "shell/main_state.h"
 #include "tests/gui/harness.h"
+#include "tests/gui/spectra_steps.h"
 
 using gui::Window;
 
@@ -214,6 +215,12 @@ TEST_F(ShiftDialog, HelpByQuantityAndByControl)
 {
     gui::RunScript([] {
         Window dialog = Open(IDM_NIPTS);
+        using spectra_steps::TooltipOf;
+        EXPECT_EQ(TooltipOf(dialog, IDC_SHIFT_YEARS), "Numero di anni di esposizione al rumore");
+        EXPECT_EQ(TooltipOf(dialog, IDC_SHIFT_TABLE_BIO), "Seleziona la tabella di calcolo del 2000 (danno biologico)");
+        EXPECT_EQ(TooltipOf(dialog, IDC_STATUS_BAR), "Esplicita il contenuto della scelta fatta nelle Opzioni");
+        EXPECT_EQ(TooltipOf(dialog, IDCANCEL), "Chiude la finestra senza eseguire il calcolo");
+        EXPECT_EQ(TooltipOf(dialog, IDC_SHIFT_YEARS_LABEL), "");
         dialog.Click(IDM_CALC_HELP);
         dialog.Click(IDC_SHIFT_HTLA);
         dialog.Click(IDM_CALC_HELP);
