@@ -8,6 +8,11 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "iso1999/chart_scale.h"
+#include "iso1999/curve_selection.h"
+
 const COLORREF kChartGrey = RGB(128, 128, 128);
 
 // The seven bands of a chart rectangle R. Following the layout's rule, the
@@ -77,3 +82,21 @@ void DrawAudiogramFrame(HDC dc, const RECT& plot, const RECT& xLabels, int rows,
 
 // A polyline in the pen; the device context's pen is restored afterwards.
 void DrawCurve(HDC dc, HPEN pen, const POINT* points, int count);
+
+// The curves of a chart on a value scale, or only the one the selected curve
+// shows: curve k in pen k through the points (x[j], the y of valueOf(k, j)),
+// j = 0 .. points - 1, x in device units.
+template <typename ValueOf>
+void DrawScaledCurves(HDC dc, const CurvePens& pens, const RECT& plot, ChartScale scale, int curves,
+                      const int* x, int points, ValueOf valueOf)
+{
+    int shown = ShownCurve(curves);
+    std::vector<POINT> line(points > 0 ? points : 0);
+    for (int k = 0; k < curves && k < pens.count; ++k) {
+        if (shown >= 0 && k != shown)
+            continue;
+        for (int j = 0; j < points; ++j)
+            line[j] = {x[j], ScaleY(scale, valueOf(k, j), plot.top, plot.bottom)};
+        DrawCurve(dc, pens.pen[k], line.data(), points);
+    }
+}

@@ -130,16 +130,11 @@ void DrawShiftByFractile(HDC dc, const RECT* area)
     ShiftTable table;
     ComputeShiftTable(g_shiftState, &table);
     int step = (b.plot.right - b.plot.left) / kShiftFractiles;
-    int shown = ShownCurve(kEarFrequencies);
-    for (int f = 0; f < kEarFrequencies; ++f) {
-        if (shown >= 0 && f != shown)
-            continue;
-        POINT points[kShiftFractiles];
-        for (int i = 0; i < kShiftFractiles; ++i)
-            points[i] = {b.plot.left + (i + 1) * step,
-                         ScaleY(kScaleHearingLoss, table.rows[i].values[f], b.plot.top, b.plot.bottom)};
-        DrawCurve(dc, pens.pen[f], points, kShiftFractiles);
-    }
+    int x[kShiftFractiles];
+    for (int i = 0; i < kShiftFractiles; ++i)
+        x[i] = b.plot.left + (i + 1) * step;
+    DrawScaledCurves(dc, pens, b.plot, kScaleHearingLoss, kEarFrequencies, x, kShiftFractiles,
+                     [&table](int f, int i) { return table.rows[i].values[f]; });
     DeleteCurvePens(&pens);
 }
 
@@ -154,15 +149,10 @@ void DrawShiftAudiogram(HDC dc, const RECT* area)
 
     double values[kAudiogramFractiles][kEarFrequencies];
     ComputeShiftAudiogram(g_shiftState, values);
-    int shown = ShownCurve(kAudiogramFractiles);
-    for (int i = 0; i < kAudiogramFractiles; ++i) {
-        if (shown >= 0 && i != shown)
-            continue;
-        POINT points[kEarFrequencies];
-        for (int f = 0; f < kEarFrequencies; ++f)
-            points[f] = {b.plot.left + x[f], ScaleY(kScaleHearingLoss, values[i][f], b.plot.top, b.plot.bottom)};
-        DrawCurve(dc, pens.pen[i], points, kEarFrequencies);
-    }
+    for (int f = 0; f < kAudiogramLines; ++f)
+        x[f] += b.plot.left;
+    DrawScaledCurves(dc, pens, b.plot, kScaleHearingLoss, kAudiogramFractiles, x, kEarFrequencies,
+                     [&values](int i, int f) { return values[i][f]; });
     DeleteCurvePens(&pens);
 }
 
