@@ -460,7 +460,8 @@ bool ChartViewCommand(HWND mainWindow, int command)
     case IDM_VIEW_TABLE:
     case IDM_VIEW_GRAPH:
     case IDM_VIEW_AUDIOGRAM:
-        if (ChartShown())
+        // A chart without a third view has no item 1024 to choose.
+        if (ChartShown() && HasItem(GetMenu(mainWindow), command))
             SelectViewKind(mainWindow, command);
         return true;
     case IDM_VIEW_DOCUMENT:

@@ -251,6 +251,10 @@ TEST_F(ChartView, TheThirdViewGoesWithAChartWithoutItAndComesBack)
     EXPECT_FALSE(ButtonHidden(IDM_VIEW_GRAPH));
     EXPECT_EQ(ItemText(IDM_VIEW_GRAPH), "&Grafico");
     EXPECT_EQ(GetViewPainter(kViewRisk, Menu(), nullptr), nullptr);
+    // Its command does nothing there: Tabella stays the view shown.
+    gui::RunScript([] { gui::MainCommand(IDM_VIEW_AUDIOGRAM); });
+    EXPECT_TRUE(Greyed(IDM_VIEW_TABLE));
+    EXPECT_TRUE(ChartTableFlag());
 
     gui::RunScript([] { Calculate(IDM_NIPTS); });
     ASSERT_TRUE(HasItem(IDM_VIEW_AUDIOGRAM));
