@@ -512,6 +512,21 @@ TEST_F(ChartView, ALongTitlePrintsWhole)
     EXPECT_NE(text.find("100.0 dBA"), std::string::npos) << text;
     EXPECT_NE(text.find("9999999"), std::string::npos) << text;
     EXPECT_NE(text.find("Sesso: F"), std::string::npos) << text;
+
+    // The table's parameter line is longer still (91 characters).
+    g_shiftState.damageTable = kDamageTableBiological;
+    gui::ForgetPrintJob();
+    gui::RunScript([] {
+        gui::MainCommand(IDM_VIEW_TABLE);
+        gui::MainCommand(IDM_PRINT);
+        Window comment = gui::WaitWindow("Un commento per la stampa?");
+        comment.Click(IDC_NO_COMMENT);
+        gui::WaitGone(comment);
+    });
+    text = gui::PrintedText();
+    EXPECT_NE(text.find("Anni di esposizione:"), std::string::npos) << text;
+    EXPECT_NE(text.find("Tabella: Biologico"), std::string::npos) << text;
+    EXPECT_NE(text.find("Hearing Threshold Level associated with Age and Noise"), std::string::npos) << text;
 }
 
 }  // namespace
