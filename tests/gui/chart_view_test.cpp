@@ -15,6 +15,7 @@
 #include "iso1999/curve_selection.h"
 #include "iso1999/shift.h"
 #include "resources/resource.h"
+#include "shell/chart_selection.h"
 #include "shell/chart_view.h"
 #include "shell/main_state.h"
 #include "tests/gui/harness.h"
