@@ -51,6 +51,10 @@ bench: deps
 bench-startup: windows
 	tools/bench-startup.sh $(WINDOWS)
 
+# Median repaint time of each chart painter, under Wine
+bench-charts: windows
+	tools/bench-charts.sh $(WINDOWS)
+
 screenshots: windows
 	tools/screenshots.sh $(WINDOWS)
 

@@ -27,6 +27,11 @@ bool ColourFlag()
     return s_colour;
 }
 
+void SetColourFlag(bool on)
+{
+    s_colour = on;
+}
+
 HDC DefaultPrinterDC()
 {
     char entry[80] = "";
@@ -182,10 +187,10 @@ bool PrintChart(const char* jobName, ViewPainter painter)
         if (StartPage(dc) > 0) {
             // NUMCOLORS is -1 on devices of more than 256 colours.
             int colours = GetDeviceCaps(dc, NUMCOLORS);
-            s_colour = colours > 2 || colours < 0;
+            SetColourFlag(colours > 2 || colours < 0);
             SetBkMode(dc, TRANSPARENT);
             painter(dc, &page);
-            s_colour = true;
+            SetColourFlag(true);
             if (s_printComment[0]) {
                 RECT measure = comment;
                 int height = DrawTextA(dc, s_printComment, -1, &measure, DT_WORDBREAK | DT_CALCRECT);

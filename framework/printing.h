@@ -56,6 +56,7 @@ void SetPrintComment(const char* comment);
 
 // Off only while a chart is printed on a printer of 2 colours or fewer.
 bool ColourFlag();
+void SetColourFlag(bool on);
 
 typedef void (*ViewPainter)(HDC dc, const RECT* area);
 

@@ -153,6 +153,25 @@
 #define IDC_SPI_L                 1021
 #define IDC_SPI_SNR               1006
 
+/* ---- Threshold-shift calculator "NIPTS" ------------------------------ */
+#define IDC_SHIFT_AGE_LABEL       1579
+#define IDC_SHIFT_YEARS_LABEL     1580
+#define IDC_SHIFT_LEVEL_LABEL     1581
+#define IDC_SHIFT_SEX_MALE        4500
+#define IDC_SHIFT_SEX_FEMALE      4501
+#define IDC_SHIFT_YEARS           4510
+#define IDC_SHIFT_LEVEL           4515
+#define IDC_SHIFT_AGE             4520
+#define IDC_SHIFT_SEX_GROUP       4540
+#define IDC_SHIFT_OPTIONS_GROUP   4545
+#define IDC_SHIFT_NIPTS           4550  /* the Iso1999Quantity values */
+#define IDC_SHIFT_HTLA            4551
+#define IDC_SHIFT_HTLAN           4552
+#define IDC_SHIFT_TABLE_GROUP     4569
+#define IDC_SHIFT_TABLE_NEW       4574  /* the DamageTableId values */
+#define IDC_SHIFT_TABLE_OLD       4575
+#define IDC_SHIFT_TABLE_BIO       4576
+
 /* ---- Numeric-field filter: the ids that take digits and one point ------ */
 #define IDC_NUMERIC_MANY_POINTS   1567
 

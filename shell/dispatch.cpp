@@ -13,6 +13,7 @@
 #include "resources/resource.h"
 #include "shell/main_state.h"
 #include "shell/main_window.h"
+#include "shell/chart_view.h"
 #include "shell/program_paths.h"
 #include "shell/version_info.h"
 #include "spectra/attenuation_dialog.h"
@@ -95,6 +96,10 @@ static void OpenChosenFile(HWND mainWindow)
 
 void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notification)
 {
+    // The ISO 1999 chart calculators and the chart views' commands.
+    if (ChartViewCommand(mainWindow, command))
+        return;
+
     HWND document = MainChild(IDC_REPORT_DOCUMENT);
     bool documentView = g_main.viewState == kViewDocument;
     switch (command) {

@@ -12,6 +12,7 @@
 #include "shell/dispatch.h"
 #include "shell/main_state.h"
 #include "shell/main_toolbar.h"
+#include "shell/chart_view.h"
 
 #include "exposure/daily_exposure_state.h"
 
@@ -140,6 +141,11 @@ static void OnDropFiles(HWND window, HDROP drop)
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // Paint, keys, mouse and popup of the chart views (shell/chart_view.cpp).
+    LRESULT chartResult = 0;
+    if (ChartViewMessage(window, message, wParam, lParam, &chartResult))
+        return chartResult;
+
     switch (message) {
     case WM_CREATE:
         return OnCreate(window);
