@@ -6,6 +6,9 @@ set -e
 PACKAGES="cmake ninja-build g++ make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick locales \
 googletest libgtest-dev libbenchmark-dev ghostscript poppler-utils"
+# The user guides are made into PDF by groff (gropdf); the help window is
+# looked at under openbox.
+PACKAGES="$PACKAGES groff openbox"
 
 missing=""
 for p in $PACKAGES; do
