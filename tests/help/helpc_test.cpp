@@ -76,6 +76,8 @@ TEST(HelpCompiler, FaultsOfTheSourcesAreRefusedWithTheirPlace)
         {"@contents a\n@topic a\n@map 5\n@title A\n@topic b\n@map 5\n@title B\n",
          "topic number 0x00000005 already maps to a"},
         {"@contents a\n@topic a\n@title A\n@topic a\n@title B\n", "context a defined twice"},
+        {"@contents a\n@topic a\n@title A\n@keyword SNR\n@topic b\n@title B\n@keyword snr\n",
+         "keyword \"snr\" already names topic a"},
         {"@contents a\n@topic a\n@map 12x\n@title A\n", "not a topic number: 12x"},
         {"@contents a\n@topic a\n@map 70000:1\n@title A\n", "not a topic number: 70000:1"},
         {"@contents a\n@topic a\n", "has no @title"},
@@ -133,6 +135,8 @@ TEST(HelpCompiler, ManyTopicsReadBackThroughMultiPageTrees)
     for (int t = 0; t < 300; ++t) {
         source += "@topic t" + std::to_string(t) + "\n@map " + std::to_string(100000 + t) + " " +
                   std::to_string(t) + ":293\n@title Argomento numero " + std::to_string(t) + "\n";
+        if (t % 10 == 0)
+            source += "@book Libro\n@keyword Parola " + std::to_string(t) + "\n";
         for (int p = 0; p < 3; ++p)
             source += std::string(150, 'a' + p) + " [vai](t" + std::to_string((t + 1) % 300) + ")\n\n";
     }
@@ -170,6 +174,12 @@ TEST(HelpCompiler, ManyTopicsReadBackThroughMultiPageTrees)
         EXPECT_EQ(map[(uint32_t)t << 16 | 293], offset);
         EXPECT_EQ(hashes[hlp::ContextHash("t" + std::to_string(t))], offset);
     }
+    // The keyword index: each book topic under its title, and its keyword.
+    std::map<std::string, uint32_t> keywords = reader.Keywords();
+    EXPECT_EQ(keywords.size(), 60u);
+    EXPECT_EQ(keywords["Argomento numero 120"], map[100120]);
+    EXPECT_EQ(keywords["Parola 290"], map[100290]);
+
     // |SYSTEM: the title (record 1) and the contents topic (record 3), t0.
     std::map<uint16_t, Bytes> records;
     for (size_t at = 12; at + 4 <= system.size(); at += 4 + hlp::Get16(system, at + 2))

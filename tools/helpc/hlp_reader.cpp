@@ -112,3 +112,25 @@ std::map<int32_t, uint32_t> HelpFileReader::ContextHashes() const
         [&](size_t at) { hashes[(int32_t)Get32(tree, at)] = Get32(tree, at + 4); });
     return hashes;
 }
+
+std::map<std::string, uint32_t> HelpFileReader::Keywords() const
+{
+    std::map<std::string, uint32_t> keywords;
+    Bytes tree, data;
+    if (!InternalFile("|KWBTREE", &tree) || !InternalFile("|KWDATA", &data))
+        return keywords;
+    auto textLength = [&tree](size_t at) {
+        size_t n = 0;
+        while (at + n < tree.size() && tree[at + n] != 0)
+            ++n;
+        return n;
+    };
+    EachLeafEntry(
+        tree, [&](size_t at) { return textLength(at) + 7; },
+        [&](size_t at) {
+            size_t n = textLength(at);
+            keywords[std::string(reinterpret_cast<const char*>(&tree[at]), n)] =
+                Get32(data, Get32(tree, at + n + 3));
+        });
+    return keywords;
+}

@@ -21,6 +21,9 @@ public:
     // |TTLBTREE: topic offset -> title.
     std::map<uint32_t, std::string> Titles() const;
 
+    // |KWBTREE and |KWDATA: keyword -> the offset of its first topic.
+    std::map<std::string, uint32_t> Keywords() const;
+
     // |CONTEXT: context hash -> topic offset.
     std::map<int32_t, uint32_t> ContextHashes() const;
 

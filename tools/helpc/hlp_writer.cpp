@@ -532,6 +532,25 @@ bool BuildHelpFile(const HelpProject& project, Bytes* out, std::string* error)
         titleEntries.push_back(e);
     }
 
+    // Keyword index: each keyword once, with the offset of its one topic in
+    // |KWDATA.
+    std::vector<BtreeEntry> keywordEntries;
+    Bytes keywordData;
+    std::string last;
+    for (const Keyword& keyword : KeywordIndex(project)) {
+        if (!keywordEntries.empty() && keyword.text == last)
+            continue;  // the same keyword given twice for one topic
+        last = keyword.text;
+        BtreeEntry e;
+        e.key.assign(keyword.text.begin(), keyword.text.end());
+        e.key.push_back(0);
+        e.leaf = e.key;
+        Put16(e.leaf, 1);
+        Put32(e.leaf, (uint32_t)keywordData.size());
+        Put32(keywordData, layout.topicOffsets[keyword.topic]);
+        keywordEntries.push_back(e);
+    }
+
     std::map<std::string, Bytes> files;  // in the directory's (byte) order
     files["|SYSTEM"] = SystemFile(project, offsetOf[project.contents]);
     files["|TOPIC"] = layout.file;
@@ -539,6 +558,10 @@ bool BuildHelpFile(const HelpProject& project, Bytes* out, std::string* error)
     files["|CONTEXT"] = BuildBtree(contextEntries, 0x800, "L4", false);
     files["|CTXOMAP"] = map;
     files["|TTLBTREE"] = BuildBtree(titleEntries, 0x800, "Lz", false);
+    if (!keywordEntries.empty()) {
+        files["|KWBTREE"] = BuildBtree(keywordEntries, 0x800, "F24", false);
+        files["|KWDATA"] = keywordData;
+    }
 
     Bytes& result = *out;
     result.assign(16, 0);

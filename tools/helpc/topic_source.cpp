@@ -1,5 +1,6 @@
 #include "topic_source.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -146,6 +147,12 @@ bool Directive(Reader& r, const std::string& line, std::string* error)
         r.topic->title = rest;
     } else if (name == "book") {
         r.topic->book = rest;
+    } else if (name == "keyword") {
+        if (rest.empty()) {
+            *error = r.Where() + ": empty @keyword";
+            return false;
+        }
+        r.topic->keywords.push_back(rest);
     } else if (name == "map") {
         std::istringstream words(rest);
         std::string word;
@@ -271,8 +278,42 @@ bool ReadTopicSource(const std::string& path, HelpProject* project, std::string*
     return true;
 }
 
+static std::string Folded(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        out += (c >= 'A' && c <= 'Z') ? (char)(c - 'A' + 'a') : c;
+    return out;
+}
+
+std::vector<Keyword> KeywordIndex(const HelpProject& project)
+{
+    std::vector<Keyword> index;
+    for (size_t t = 0; t < project.topics.size(); ++t) {
+        const Topic& topic = project.topics[t];
+        if (!topic.book.empty())
+            index.push_back({topic.title, t});
+        for (const std::string& keyword : topic.keywords)
+            index.push_back({keyword, t});
+    }
+    std::stable_sort(index.begin(), index.end(), [](const Keyword& a, const Keyword& b) {
+        return Folded(a.text) < Folded(b.text);
+    });
+    return index;
+}
+
 bool CheckProject(const HelpProject& project, std::string* error)
 {
+    std::map<std::string, const Topic*> byKeyword;
+    for (const Keyword& keyword : KeywordIndex(project)) {
+        const Topic& topic = project.topics[keyword.topic];
+        auto found = byKeyword.emplace(Folded(keyword.text), &topic);
+        if (!found.second && found.first->second != &topic) {
+            *error = topic.where + ": keyword \"" + keyword.text + "\" already names topic " +
+                     found.first->second->context;
+            return false;
+        }
+    }
     std::map<std::string, const Topic*> byContext;
     std::map<uint32_t, const Topic*> byNumber;
     for (const Topic& topic : project.topics) {

@@ -27,6 +27,7 @@ struct Topic {
     std::string title;              // cp1252
     std::string book;               // contents book, empty: not in the contents
     std::vector<uint32_t> mapIds;   // the numbers the program asks for
+    std::vector<std::string> keywords;  // @keyword lines (cp1252)
     std::vector<Paragraph> paragraphs;
     std::string where;              // "file:line" of the @topic line
 };
@@ -46,6 +47,15 @@ bool Utf8ToCp1252(const std::string& in, std::string* out, std::string* error);
 // error on the first fault.
 bool ReadTopicSource(const std::string& path, HelpProject* project, std::string* error);
 
-// Checks the whole project: a contents topic, unique contexts and numbers,
-// every link resolved. False with the first fault.
+// The keyword index: each topic of a contents book under its title, and
+// every @keyword; sorted without regard to letter case. Each keyword names one
+// topic (the viewer cannot offer a choice).
+struct Keyword {
+    std::string text;
+    size_t topic;
+};
+std::vector<Keyword> KeywordIndex(const HelpProject& project);
+
+// Checks the whole project: a contents topic, unique contexts, numbers and
+// keywords, every link resolved. False with the first fault.
 bool CheckProject(const HelpProject& project, std::string* error);
