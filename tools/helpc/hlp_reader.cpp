@@ -4,6 +4,26 @@
 
 using namespace hlp;
 
+namespace {
+
+// Length of the zero-ended text at an offset (up to the end of the data).
+size_t TextLength(const Bytes& data, size_t at)
+{
+    size_t n = 0;
+    while (at + n < data.size() && data[at + n] != 0)
+        ++n;
+    return n;
+}
+
+std::string TextAt(const Bytes& data, size_t at)
+{
+    if (at >= data.size())
+        return std::string();
+    return std::string(reinterpret_cast<const char*>(&data[at]), TextLength(data, at));
+}
+
+}  // namespace
+
 template <typename EntrySize, typename Visit>
 void HelpFileReader::EachLeafEntry(const Bytes& tree, EntrySize entrySize, Visit visit) const
 {
@@ -40,16 +60,10 @@ bool HelpFileReader::Open(const Bytes& file)
     if (start + kFileHeader > file_.size())
         return false;
     Bytes tree(file_.begin() + start + kFileHeader, file_.end());
-    auto nameLength = [&tree](size_t at) {
-        size_t n = 0;
-        while (at + n < tree.size() && tree[at + n] != 0)
-            ++n;
-        return n;
-    };
     EachLeafEntry(
-        tree, [&](size_t at) { return nameLength(at) + 5; },
+        tree, [&](size_t at) { return TextLength(tree, at) + 5; },
         [&](size_t at) {
-            std::string name(reinterpret_cast<const char*>(&tree[at]), nameLength(at));
+            std::string name = TextAt(tree, at);
             directory_[name] = Get32(tree, at + name.size() + 1);
         });
     return !directory_.empty();
@@ -86,17 +100,10 @@ std::map<uint32_t, std::string> HelpFileReader::Titles() const
     Bytes tree;
     if (!InternalFile("|TTLBTREE", &tree))
         return titles;
-    auto textLength = [&tree](size_t at) {
-        size_t n = 0;
-        while (at + n < tree.size() && tree[at + n] != 0)
-            ++n;
-        return n;
-    };
     EachLeafEntry(
-        tree, [&](size_t at) { return 4 + textLength(at + 4) + 1; },
+        tree, [&](size_t at) { return 4 + TextLength(tree, at + 4) + 1; },
         [&](size_t at) {
-            titles[Get32(tree, at)] =
-                std::string(reinterpret_cast<const char*>(&tree[at + 4]), textLength(at + 4));
+            titles[Get32(tree, at)] = TextAt(tree, at + 4);
         });
     return titles;
 }
@@ -119,18 +126,11 @@ std::map<std::string, uint32_t> HelpFileReader::Keywords() const
     Bytes tree, data;
     if (!InternalFile("|KWBTREE", &tree) || !InternalFile("|KWDATA", &data))
         return keywords;
-    auto textLength = [&tree](size_t at) {
-        size_t n = 0;
-        while (at + n < tree.size() && tree[at + n] != 0)
-            ++n;
-        return n;
-    };
     EachLeafEntry(
-        tree, [&](size_t at) { return textLength(at) + 7; },
+        tree, [&](size_t at) { return TextLength(tree, at) + 7; },
         [&](size_t at) {
-            size_t n = textLength(at);
-            keywords[std::string(reinterpret_cast<const char*>(&tree[at]), n)] =
-                Get32(data, Get32(tree, at + n + 3));
+            std::string keyword = TextAt(tree, at);
+            keywords[keyword] = Get32(data, Get32(tree, at + keyword.size() + 3));
         });
     return keywords;
 }
