@@ -35,6 +35,30 @@ const HelpSource kHelpSources[] = {
 #include "help_sources.inc"
 };
 
+const HelpSource kGuideSources[] = {
+#include "guide_sources.inc"
+};
+
+// A guide's source with its lines joined and its blanks folded, so that a
+// phrase broken across lines is found whole.
+std::string GuideText(const std::string& file)
+{
+    for (const HelpSource& source : kGuideSources) {
+        if (file != source.file)
+            continue;
+        std::string folded;
+        for (const char* p = source.text; *p; ++p) {
+            bool blank = *p == ' ' || *p == '\n' || *p == '\r' || *p == '\t';
+            if (!blank)
+                folded += *p;
+            else if (!folded.empty() && folded.back() != ' ')
+                folded += ' ';
+        }
+        return folded;
+    }
+    return std::string();
+}
+
 // From the topic's @topic line up to the next topic.
 std::string TopicText(const std::string& context)
 {
@@ -297,6 +321,75 @@ TEST(HelpExamples, EveryTopicWithAnExampleIsRecomputed)
                 listed = listed || context == example.topic;
             EXPECT_TRUE(listed) << "the example of topic " << context << " is not recomputed";
         }
+    }
+}
+
+// The user guides repeat the examples of the help topics in their own words.
+TEST(HelpExamples, TheUserGuidesShowTheSameNumbers)
+{
+    double levels[] = {90, 80}, hours[] = {4, 4};
+    double levels3[] = {95, 85, 70}, minutes[] = {120, 240, 60};
+    double week[kWeekDays] = {85, 85, 90, 85, 85, 0, 0};
+    double samples[] = {85, 87, 90, 88};
+    GroupLevel group = ComputeGroupLevel(samples, 4, 10, 1, 1);
+    double snr = 0;
+    ComputeSnr(kProtector, &snr);
+    HmlValues hml = ComputeHml(kProtector);
+    EarLosses left = {{15, 20, 30, 45, 60, 55}}, right = {{10, 15, 25, 40, 50, 50}};
+    Iso1999Input median = Worker(0.5);
+    RiskPercentages risk =
+        RiskPercentagesOf(ScanRisk(InitialRiskState().record, kCriterionIso1999_90));
+    PredictionState prediction = InitialPredictionState();
+    EvolutionState evolution = InitialEvolutionState();
+    auto verdict = [](double le) {
+        std::string word = ProtectionVerdict(le, 85.0);
+        return "LE = " + Shown(le, "%.0f") + " dBA (" + word.substr(0, word.size() - 1) + ")";
+    };
+    struct Guide {
+        const char* file;
+        std::vector<std::string> shown;
+    };
+    const Guide guides[] = {
+        {"Esposizione.ms",
+         {"Lep,d = " + Shown(ComputeDailyExposure(levels, hours, 2, kTimeHours).lepd) + " dBA",
+          "Lep,d = " + Shown(ComputeDailyExposure(levels3, minutes, 3, kTimeMinutes).lepd) + " dBA",
+          "Lep,w = " + Shown(ComputeWeeklyExposure(week)) + " dBA",
+          "Leq,gruppo = " + Shown(group.mean) + " dBA, s = " + Shown(group.deviation) + " dB, servono " +
+              std::to_string(group.required) + " campioni"}},
+        {"Spettri.ms",
+         {"Pesato A = " + Shown(AWeightedLevel(kNoise)) + " dBA",
+          "Pesato C = " + Shown(CWeightedLevel(kNoise)) + " dBC", "SNR = " + Shown(snr) + " dB",
+          "H = " + Shown(hml.h) + " dB", "M = " + Shown(hml.m) + " dB",
+          "L = " + Shown(hml.l) + " dB"}},
+        {"SceltaDPI.ms",
+         {verdict(SnrMethod(98, 25)), verdict(CorrectedSnrMethod(95, 25)),
+          verdict(HmlMethod(95, 98, 30, 25, 20))}},
+        {"Danno.ms",
+         {"= " + Shown(ComputeEarDamage(left, kDamageTableNew), "%.2f") + " %",
+          "= " + Shown(ComputeEarDamage(right, kDamageTableNew), "%.2f") + " %",
+          "= " + Shown(CombineEarDamage(left, right, kDamageTableNew, kCombineIndustria, false), "%.2f") + " %",
+          "= " + Shown(CombineEarDamage(left, right, kDamageTableNew, kCombineAgricoltura, false), "%.2f") + " %"}},
+        {"NIPTS.ms",
+         {"= " + Shown(ComputeNipts(median)) + " dB", "= " + Shown(ComputeHtla(median)) + " dB",
+          "= " + Shown(ComputeHtlan(median)) + " dB"}},
+        {"Rischio.ms",
+         {"dal " + Shown(risk.nonExposed, "%.0f") + " % dei non esposti e dal " +
+              Shown(risk.exposed, "%.0f") + " % degli esposti",
+          "del " + Shown(risk.noise, "%.0f") + " %"}},
+        {"Previsioni.ms",
+         {Shown(PredictionNipts(prediction, 10, 0)) + " dB a 88 dBA e " +
+          Shown(PredictionNipts(prediction, 10, 4)) + " dB a 92 dBA"}},
+        {"Evoluzione.ms",
+         {"del " + Shown(EvolutionDamage(evolution, 40, 0.05)) + " % al frattile 5 %, dello " +
+          Shown(EvolutionDamage(evolution, 40, 0.5)) + " % al 50 % e dell'" +
+          Shown(EvolutionDamage(evolution, 40, evolution.record.fractile)) + " %"}},
+    };
+    for (const Guide& guide : guides) {
+        std::string text = GuideText(guide.file);
+        ASSERT_FALSE(text.empty()) << "no guide " << guide.file;
+        for (const std::string& shown : guide.shown)
+            EXPECT_NE(text.find(shown), std::string::npos)
+                << guide.file << " does not show \"" << shown << "\"";
     }
 }
 
