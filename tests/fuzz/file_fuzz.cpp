@@ -24,6 +24,8 @@
 #include <vector>
 
 #include "exposure/daily_exposure_dialog.h"
+#include "exposure/group_level_dialog.h"
+#include "exposure/weekly_exposure_dialog.h"
 #include "framework/help.h"
 #include "resources/resource.h"
 #include "shell/app.h"
@@ -44,6 +46,8 @@ const Calculator kCalculators[] = {
     {".lep", "LEPD", DailyExposureProc},
     {".spr", "SPETTRORUM", NoiseSpectrumProc},
     {".spi", "SPETTRODPI", AttenuationProc},
+    {".lew", "LEPW", WeeklyExposureProc},
+    {".leg", "LEQGROUP", GroupLevelProc},
 };
 
 int s_boxes;

@@ -14,6 +14,12 @@ const std::vector<SeedType>& SeedFiles()
         {".spi",
          {"[FONEXA]\r\nTipo=SPI\r\nH=34.0\r\nM=28.0\r\nL=22.0\r\nSNR=31.0\r\n[SPECTRUM]\r\n125=15\r\n"
           "250=20\r\n500=25\r\n1000=30\r\n2000=35\r\n4000=38\r\n8000=36\r\n[NOTE]\r\nNum=0\r\n"}},
+        {".lew",
+         {"[FONEXA]\r\nTipo=LEPW\r\nLEPW=86.5\r\n[GIORNI]\r\nLunedi=85\r\nMartedi=85\r\nMercoledi=85\r\n"
+          "Giovedi=85\r\nVenerdi=85\r\nSabato=85\r\nDomenica=85\r\n[NOTE]\r\n1=turno B\r\nNum=1\r\n"}},
+        {".leg",
+         {"[FONEXA]\r\nTipo=LEG\r\nSAMPLES=4\r\nLEQGROUP=86.8\r\nTOTLAV=10\r\nFIDUCIA=1\r\n"
+          "CONFIDENZA=2\r\nITEMS=4\r\n[LEQ]\r\n1=85\r\n2=87\r\n3=89\r\n4=86\r\n[NOTE]\r\n1=reparto\r\nNum=1\r\n"}},
     };
     return kSeeds;
 }
