@@ -26,21 +26,11 @@ void CentredText(HDC dc, const char* text, int left, int top, int right, int bot
     DrawTextA(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
-// The lowest row a point may take: the 90 dB line, or the foot of the
-// vertical grid lines when the rectangle leaves more room.
-int PlotBottom(const AudiogramLayout& layout)
-{
-    int ninety = layout.top + 9 * layout.rowHeight;
-    int foot = layout.bottom - layout.rowHeight;
-    return foot > ninety ? foot : ninety;
-}
-
 void DrawAxesAndGrid(HDC dc, const AudiogramLayout& layout, int labelWidth)
 {
     HPEN axis = CreatePen(PS_SOLID, 1, kAxisColour);
     HPEN grid = CreatePen(PS_SOLID, 1, kGridColour);
     HGDIOBJ oldPen = SelectObject(dc, grid);
-    int plotBottom = PlotBottom(layout);
     int h = layout.rowHeight;
     for (int k = 0; k < 10; ++k) {
         int y = layout.top + k * h;
@@ -51,7 +41,7 @@ void DrawAxesAndGrid(HDC dc, const AudiogramLayout& layout, int labelWidth)
     }
     for (int k = 0; k < kEarFrequencies; ++k) {
         int x = AudiogramX(layout, k);
-        Line(dc, x, plotBottom, x, layout.top - 1);
+        Line(dc, x, layout.plotBottom, x, layout.top - 1);
         CentredText(dc, kDamageFrequencyLabels[k], x - labelWidth, layout.bottom - h, x + labelWidth,
                     layout.bottom - 1);
     }
@@ -77,11 +67,9 @@ void DrawEar(HDC dc, const AudiogramLayout& layout, const EarLosses& ear, COLORR
     int width = metrics.tmHeight / 8 > 2 ? metrics.tmHeight / 8 : 2;
     int shift = metrics.tmAveCharWidth / 2 > 4 ? metrics.tmAveCharWidth / 2 : 4;
     POINT points[kEarFrequencies];
-    int plotBottom = PlotBottom(layout);
     for (int k = 0; k < kEarFrequencies; ++k) {
         points[k].x = AudiogramX(layout, k);
-        int y = AudiogramY(layout, ear.db[k]);
-        points[k].y = y < plotBottom ? y : plotBottom;
+        points[k].y = AudiogramY(layout, ear.db[k]);
     }
     HPEN pen = CreatePen(PS_SOLID, width, colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);

@@ -25,6 +25,9 @@ void LayOutAudiogram(int left, int top, int right, int bottom, AudiogramLayout* 
     layout->rowHeight = (bottom - top) / 10;
     if (layout->rowHeight < 0)
         layout->rowHeight = 0;
+    int ninety = top + 9 * layout->rowHeight;
+    int foot = layout->bottom - layout->rowHeight;
+    layout->plotBottom = foot > ninety ? foot : ninety;
     layout->decade = (int)std::trunc((layout->right - layout->left) / kAxisDecades);
 }
 
@@ -43,7 +46,7 @@ int AudiogramY(const AudiogramLayout& layout, double loss)
     // Clamped in doubles, before any conversion to int: a typed 120 dB, or a
     // hand-edited 1e300, stays in the plot and never wraps.
     double drop = loss * layout.rowHeight * 0.1;
-    double lowest = layout.bottom - layout.top;
+    double lowest = layout.plotBottom - layout.top;
     if (!(drop > 0.0))
         drop = 0.0;  // negative, zero or not a number
     if (drop > lowest)

@@ -10,6 +10,9 @@ struct AudiogramLayout {
     int top;        // first row: the 0 dB line
     int right;      // last column
     int bottom;     // last row: the lower of the two axis lines
+    int plotBottom; // lowest row of a point: the 90 dB line, or the foot of
+                    // the vertical grid lines (a row above the bottom) when
+                    // the rectangle leaves more room
     int rowHeight;  // 10 dB
     int decade;     // pixels per decade of frequency
 };
@@ -22,9 +25,9 @@ void LayOutAudiogram(int left, int top, int right, int bottom, AudiogramLayout* 
 // axis), never outside the rectangle.
 int AudiogramX(const AudiogramLayout& layout, int k);
 
-// Row of a loss in dB, never outside the rectangle: losses above the plot
-// (below 0 dB) stay on the 0 dB line, losses beyond the bottom on its axis,
-// and any double, however large, gives a row.
+// Row of a loss in dB, never outside the plot: losses below 0 dB stay on the
+// 0 dB line, losses beyond the plot on its lowest row, and any double,
+// however large, gives a row.
 int AudiogramY(const AudiogramLayout& layout, double loss);
 
 // The leading whole number of a text as the damage counts it: "42.7" is 42,
