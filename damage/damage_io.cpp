@@ -55,7 +55,12 @@ void SaveDamageKeys(HWND dialog, const char* path)
 {
     char text[16];
     ItemText(dialog, IDC_DAMAGE_RESULT, text, sizeof text);
-    WriteKey(path, kFrameSection, "ILG", text);
+    // The blanks of "%4.0f" would be dropped by some readers and kept by
+    // others: the file holds the number alone.
+    const char* shown = text;
+    while (*shown == ' ')
+        ++shown;
+    WriteKey(path, kFrameSection, "ILG", shown);
     WriteIntKey(path, kFrameSection, "SIMM", Symmetric() ? 1 : 0);
     WriteIntKey(path, kFrameSection, "TABELLA", TableNumber(g_damageMemory.table));
     WriteIntKey(path, kFrameSection, "INDUS", g_damageMemory.formula == kCombineAgricoltura ? 2 : 1);
@@ -194,8 +199,13 @@ void PrintDamage(HWND dialog)
     PrintAt(&print, second, text);
 
     ReadDamageLosses(dialog);
-    RECT chart = {print.pageWidth / 10, print.pageHeight / 3, print.pageWidth * 9 / 10,
-                  print.pageHeight * 2 / 3};
+    // A third of the page from its first third down, but never over the
+    // lines above: where the printer's lines are tall the damage line
+    // reaches the first third.
+    int top = print.pageHeight / 3;
+    if (top < (print.line + 2) * print.lineHeight)
+        top = (print.line + 2) * print.lineHeight;
+    RECT chart = {print.pageWidth / 10, top, print.pageWidth * 9 / 10, top + print.pageHeight / 3};
     DrawAudiogram(print.dc, chart, g_damageMemory.left, g_damageMemory.right, Symmetric());
     char notes[513];
     ItemText(dialog, IDC_NOTES, notes, sizeof notes);
