@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "damage/damage_dialog.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "framework/help.h"
 #include "resources/resource.h"
@@ -43,6 +44,7 @@ const Calculator kCalculators[] = {
     {".lep", "LEPD", DailyExposureProc},
     {".spr", "SPETTRORUM", NoiseSpectrumProc},
     {".spi", "SPETTRODPI", AttenuationProc},
+    {".ilg", "CALCOLOILG", DamageProc},
 };
 
 int s_boxes;

@@ -14,6 +14,11 @@ const std::vector<SeedType>& SeedFiles()
         {".spi",
          {"[FONEXA]\r\nTipo=SPI\r\nH=34.0\r\nM=28.0\r\nL=22.0\r\nSNR=31.0\r\n[SPECTRUM]\r\n125=15\r\n"
           "250=20\r\n500=25\r\n1000=30\r\n2000=35\r\n4000=38\r\n8000=36\r\n[NOTE]\r\nNum=0\r\n"}},
+        {".ilg",
+         {"[FONEXA]\r\nTipo=ILG\r\nILG=9\r\nSIMM=0\r\nTABELLA=2\r\nINDUS=2\r\n[SX]\r\n500=40\r\n"
+          "1000=40\r\n2000=42.7\r\n3000=40\r\n4000=40\r\n6000=40\r\n[DX]\r\n500=20\r\n1000=20\r\n"
+          "2000=20\r\n3000=20\r\n4000=20\r\n6000=20\r\n[NOTE]\r\n1=a\r\nNum=1\r\n",
+          "[FONEXA]\r\nTipo=ilg\r\nSIMM=1\r\n[SX]\r\n500=120\r\n2000=-5\r\n6000=35\r\n"}},
     };
     return kSeeds;
 }
