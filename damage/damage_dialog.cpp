@@ -44,9 +44,6 @@ HelpTopic s_helpTopics[kHelpControlCount + 2];
 
 const DWORD kDialogHelpTopic = 100125;
 
-// The backing of the damage shown in 361.
-HBRUSH s_resultBrush;
-
 HWND List(HWND dialog)
 {
     return GetDlgItem(dialog, IDC_DAMAGE_LIST);
@@ -111,7 +108,6 @@ void EnableFormula(HWND dialog)
 void Prepare(HWND dialog)
 {
     FillHelpTopics(s_helpTopics, kHelpControls, kHelpControlCount, 729);
-    s_resultBrush = CreateSolidBrush(GetSysColor(COLOR_MENU));
     int width = ListWidth(dialog);
     InsertColumn(dialog, kFrequencyColumn, "Frequenza (Hz)", width / 2);
     InsertColumn(dialog, kLeftColumn, "Sx (dB)", width / 4);
@@ -230,7 +226,7 @@ INT_PTR OnColorStatic(HDC dc, HWND control)
         return FALSE;
     SetTextColor(dc, RGB(0, 0, 255));
     SetBkMode(dc, TRANSPARENT);
-    return (INT_PTR)s_resultBrush;
+    return (INT_PTR)GetSysColorBrush(COLOR_MENU);
 }
 
 void OnPaint(HWND dialog)
@@ -253,11 +249,6 @@ INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         OnPaint(dialog);
         return TRUE;
-    case WM_DESTROY:
-        if (s_resultBrush)
-            DeleteObject(s_resultBrush);
-        s_resultBrush = nullptr;
-        return FALSE;
     }
     return FALSE;
 }
