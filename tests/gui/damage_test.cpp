@@ -260,6 +260,12 @@ TEST_F(Damage, TooltipsHelpAndTheRememberedState)
         for (int id : {IDC_NOTES, IDC_DAMAGE_LIST, IDC_DAMAGE_TABLE_OLD, IDC_CHART_PLACEHOLDER})
             EXPECT_EQ(spectra_steps::HelpTopicOf(damage, id), (DWORD)(id << 16 | 729)) << id;
         EXPECT_EQ(spectra_steps::HelpTopicOf(damage, IDC_STATUS_BAR), (DWORD)(1577 << 16 | 111));
+        // The damage in blue, on a transparent background.
+        spectra_steps::ControlColours colours =
+            spectra_steps::ColoursOf(damage, IDC_DAMAGE_RESULT, WM_CTLCOLORSTATIC);
+        EXPECT_TRUE(colours.answered);
+        EXPECT_EQ(colours.text, RGB(0, 0, 255));
+        EXPECT_EQ(colours.backgroundMode, TRANSPARENT);
         gui::ClearHelpCalls();
         damage.Command(IDM_CALC_HELP);
         ASSERT_EQ(gui::HelpCalls().size(), 1u);

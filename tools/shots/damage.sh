@@ -16,7 +16,7 @@ session "
     wid=\$(xdotool search --name 'Calcolo Danno Uditivo' | head -1)
     xdotool windowactivate --sync \$wid 2>/dev/null || true
     eval \$(xdotool getwindowgeometry --shell \$wid)
-    xdotool mousemove \$((X + 60)) \$((Y + 82)) click --repeat 2 --delay 80 1
+    xdotool mousemove \$((X + 60)) \$((Y + 48)) click --repeat 2 --delay 80 1
     wait_title Modifica
     shot damage-entry
 "
