@@ -171,6 +171,23 @@
 #define IDC_SHIFT_TABLE_NEW       4574  /* the DamageTableId values */
 #define IDC_SHIFT_TABLE_OLD       4575
 #define IDC_SHIFT_TABLE_BIO       4576
+/* ---- Audiometric damage "CALCOLOILG" and its entry "EDIT_ILG" ---------- */
+#define IDC_DAMAGE_LIST           4040
+#define IDC_DAMAGE_MODIFY         4111
+#define IDC_DAMAGE_DELETE         4112  /* "&Elimina" of "EDIT_ILG" */
+#define IDC_DAMAGE_SYMMETRIC      375
+#define IDC_DAMAGE_INDUSTRIA      376
+#define IDC_DAMAGE_AGRICOLTURA    377
+#define IDC_DAMAGE_FORMULA_GROUP  390
+#define IDC_DAMAGE_RESULT         361
+#define IDC_DAMAGE_TABLE_NEW      4574
+#define IDC_DAMAGE_TABLE_OLD      4575
+#define IDC_DAMAGE_TABLE_BIO      4576
+#define IDC_DAMAGE_ENTRY_LABEL    352
+#define IDC_DAMAGE_ENTRY_LEFT     362
+#define IDC_DAMAGE_ENTRY_RIGHT    368
+#define IDC_DAMAGE_LEFT_LABEL     391
+#define IDC_DAMAGE_RIGHT_LABEL    392
 
 /* ---- Numeric-field filter: the ids that take digits and one point ------ */
 #define IDC_NUMERIC_MANY_POINTS   1567

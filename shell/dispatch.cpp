@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "damage/damage_dialog.h"
 #include "document/report_document.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/group_level_dialog.h"
@@ -119,6 +120,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         break;
     case IDM_ATTENUATION_SPECTRUM:
         OpenCalculator("SPETTRODPI", AttenuationProc, lParam);
+        break;
+    case IDM_DAMAGE:
+        OpenCalculator("CALCOLOILG", DamageProc, lParam);
         break;
     case IDM_DOCUMENT:
         if (!CommandFile(lParam))

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "damage/damage_dialog.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/group_level_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
@@ -48,6 +49,7 @@ const Calculator kCalculators[] = {
     {".spi", "SPETTRODPI", AttenuationProc},
     {".lew", "LEPW", WeeklyExposureProc},
     {".leg", "LEQGROUP", GroupLevelProc},
+    {".ilg", "CALCOLOILG", DamageProc},
 };
 
 int s_boxes;

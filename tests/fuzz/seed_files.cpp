@@ -20,6 +20,11 @@ const std::vector<SeedType>& SeedFiles()
         {".leg",
          {"[FONEXA]\r\nTipo=LEG\r\nSAMPLES=4\r\nLEQGROUP=86.8\r\nTOTLAV=10\r\nFIDUCIA=1\r\n"
           "CONFIDENZA=2\r\nITEMS=4\r\n[LEQ]\r\n1=85\r\n2=87\r\n3=89\r\n4=86\r\n[NOTE]\r\n1=reparto\r\nNum=1\r\n"}},
+        {".ilg",
+         {"[FONEXA]\r\nTipo=ILG\r\nILG=9\r\nSIMM=0\r\nTABELLA=2\r\nINDUS=2\r\n[SX]\r\n500=40\r\n"
+          "1000=40\r\n2000=42.7\r\n3000=40\r\n4000=40\r\n6000=40\r\n[DX]\r\n500=20\r\n1000=20\r\n"
+          "2000=20\r\n3000=20\r\n4000=20\r\n6000=20\r\n[NOTE]\r\n1=a\r\nNum=1\r\n",
+          "[FONEXA]\r\nTipo=ilg\r\nSIMM=1\r\n[SX]\r\n500=120\r\n2000=-5\r\n6000=35\r\n"}},
     };
     return kSeeds;
 }
