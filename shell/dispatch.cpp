@@ -9,6 +9,7 @@
 #include "framework/help.h"
 #include "framework/printing.h"
 #include "resources/resource.h"
+#include "shell/document_commands.h"
 #include "shell/main_state.h"
 #include "shell/main_window.h"
 #include "shell/program_paths.h"
@@ -30,8 +31,7 @@ void OpenByExtension(HWND mainWindow, const char* path)
     PostMessageA(mainWindow, WM_COMMAND, command, (LPARAM)g_main.openPath);
 }
 
-// The file carried by a command, or nullptr.
-static const char* CommandFile(LPARAM lParam)
+const char* CommandFile(LPARAM lParam)
 {
     if (lParam == (LPARAM)g_main.openPath && g_main.openPath[0])
         return g_main.openPath;
@@ -54,19 +54,6 @@ bool ConfirmDocumentSaved(HWND mainWindow)
         return !IsDocumentModified(document);
     }
     return true;
-}
-
-static void NewDocument(HWND mainWindow)
-{
-    if (!ConfirmDocumentSaved(mainWindow))
-        return;
-    g_main.documentFile[0] = '\0';
-    SetStatusText("Nessun file selezionato");
-    HWND document = MainChild(IDC_REPORT_DOCUMENT);
-    if (document) {
-        SetWindowTextA(document, "");
-        SendMessageA(document, EM_SETMODIFY, FALSE, 0);
-    }
 }
 
 static void OpenCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM lParam)
@@ -93,6 +80,10 @@ static void OpenChosenFile(HWND mainWindow)
 
 void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notification)
 {
+    // The report document: new, open, save, print and formatting.
+    if (ReportDocumentCommand(mainWindow, command, lParam))
+        return;
+
     HWND document = MainChild(IDC_REPORT_DOCUMENT);
     bool documentView = g_main.viewState == kViewDocument;
     switch (command) {
@@ -104,10 +95,6 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         break;
     case IDM_ATTENUATION_SPECTRUM:
         OpenCalculator("SPETTRODPI", AttenuationProc, lParam);
-        break;
-    case IDM_DOCUMENT:
-        if (!CommandFile(lParam))
-            NewDocument(mainWindow);
         break;
     case IDM_CUT:
         if (documentView && document)
