@@ -47,6 +47,22 @@ CHARFORMATA SelectionFormat(HWND document)
     return format;
 }
 
+// The format of the selection's first character (of the insertion point
+// when nothing is selected). Over a mixed selection the control reports the
+// effects of one of its runs, not necessarily the first.
+CHARFORMATA FirstCharacterFormat(HWND document)
+{
+    CHARRANGE selection = {0, 0};
+    SendMessageA(document, EM_EXGETSEL, 0, (LPARAM)&selection);
+    if (selection.cpMax <= selection.cpMin + 1)
+        return SelectionFormat(document);
+    CHARRANGE first = {selection.cpMin, selection.cpMin + 1};
+    SendMessageA(document, EM_EXSETSEL, 0, (LPARAM)&first);
+    CHARFORMATA format = SelectionFormat(document);
+    SendMessageA(document, EM_EXSETSEL, 0, (LPARAM)&selection);
+    return format;
+}
+
 PARAFORMAT SelectionParagraph(HWND document)
 {
     PARAFORMAT paragraph = {};
@@ -74,7 +90,7 @@ void ApplyParagraph(HWND document, DWORD mask, const PARAFORMAT& values)
 // Bold, italic, underline: the selection's first character decides.
 void ToggleEffect(HWND mainWindow, HWND document, int command, DWORD mask, DWORD effect)
 {
-    bool on = !(SelectionFormat(document).dwEffects & effect);
+    bool on = !(FirstCharacterFormat(document).dwEffects & effect);
     CheckTool(mainWindow, command, on);
     CHARFORMATA change = {};
     change.dwEffects = on ? effect : 0;
@@ -85,7 +101,7 @@ void ToggleEffect(HWND mainWindow, HWND document, int command, DWORD mask, DWORD
 // 7.5 points raised or lowered by 50 twips, or back to 10 points.
 void Shift(HWND mainWindow, HWND document, bool up)
 {
-    LONG offset = SelectionFormat(document).yOffset;
+    LONG offset = FirstCharacterFormat(document).yOffset;
     if (up)
         offset = offset > 0 ? 0 : 50;
     else
