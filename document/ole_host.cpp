@@ -59,16 +59,24 @@ struct Frame {
     IOleInPlaceActiveObject* activeObject;
 };
 
+// A query's answer: the object itself with a new reference, when it has the
+// interface.
+HRESULT AnswerQuery(void* self, LONG* refs, bool known, void** out)
+{
+    if (!known) {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    *out = self;
+    InterlockedIncrement(refs);
+    return S_OK;
+}
+
 HRESULT STDMETHODCALLTYPE FrameQueryInterface(Frame* frame, REFIID iid, void** out)
 {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleWindow) ||
-        IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame)) {
-        *out = frame;
-        InterlockedIncrement(&frame->refs);
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    bool known = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleWindow) ||
+                 IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame);
+    return AnswerQuery(frame, &frame->refs, known, out);
 }
 
 ULONG STDMETHODCALLTYPE FrameAddRef(Frame* frame)
@@ -200,13 +208,8 @@ struct Callback {
 
 HRESULT STDMETHODCALLTYPE CallbackQueryInterface(Callback* callback, REFIID iid, void** out)
 {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IRichEditOleCallback)) {
-        *out = callback;
-        InterlockedIncrement(&callback->refs);
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    bool known = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IRichEditOleCallback);
+    return AnswerQuery(callback, &callback->refs, known, out);
 }
 
 ULONG STDMETHODCALLTYPE CallbackAddRef(Callback* callback)
