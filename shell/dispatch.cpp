@@ -50,7 +50,9 @@ bool ConfirmDocumentSaved(HWND mainWindow)
     if (answer == IDCANCEL)
         return false;
     if (answer == IDYES) {
-        SendMessageA(mainWindow, WM_COMMAND, IDM_SAVE, 0);
+        // The document itself, even when a chart view is showing (where
+        // "&Salva" exports the chart).
+        SaveReportDocumentCommand(mainWindow);
         return !IsDocumentModified(document);
     }
     return true;

@@ -72,15 +72,6 @@ void OpenReportDocument(HWND mainWindow, const char* file)
     ShowSelectionFormat(mainWindow, document);
 }
 
-bool SaveReportDocumentCommand(HWND mainWindow)
-{
-    if (!g_main.documentFile[0])
-        return SaveReportDocumentAs(mainWindow);
-    char path[MAX_PATH];
-    snprintf(path, sizeof path, "%s", g_main.documentFile);
-    return ExportReportDocument(mainWindow, path);
-}
-
 void PrintCommand()
 {
     HWND document = MainChild(IDC_REPORT_DOCUMENT);
@@ -92,6 +83,15 @@ void PrintCommand()
 }
 
 }  // namespace
+
+bool SaveReportDocumentCommand(HWND mainWindow)
+{
+    if (!g_main.documentFile[0])
+        return SaveReportDocumentAs(mainWindow);
+    char path[MAX_PATH];
+    snprintf(path, sizeof path, "%s", g_main.documentFile);
+    return ExportReportDocument(mainWindow, path);
+}
 
 bool SaveReportDocumentAs(HWND mainWindow)
 {

@@ -9,6 +9,10 @@
 // to the dispatcher (the chart views' saving and printing).
 bool ReportDocumentCommand(HWND mainWindow, int command, LPARAM lParam);
 
+// "&Salva" of the report document: to its file, or through the save dialog
+// when it has none; true when the document was saved.
+bool SaveReportDocumentCommand(HWND mainWindow);
+
 // "Sa&lva con nome..." in the report document view: the save dialog until a
 // ".fnx" path is chosen or the user cancels; true when the document was
 // saved.

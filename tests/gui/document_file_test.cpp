@@ -11,6 +11,7 @@
 
 #include "shell/dispatch.h"
 #include "shell/document_commands.h"
+#include "shell/main_state.h"
 #include "tests/gui/document_steps.h"
 #include "tests/gui/printed_text.h"
 
@@ -270,6 +271,26 @@ TEST_F(DocumentFile, ClosingAModifiedDocumentYesThenCancelKeepsTheProgram)
     EXPECT_TRUE(IsWindow(main));
     EXPECT_TRUE(Modified());
     EXPECT_NE(Document(), nullptr);
+}
+
+TEST_F(DocumentFile, ClosingFromAChartViewOffersTheDocumentNotTheChart)
+{
+    HWND main = gui::MainWindow();
+    SetModifiedText("da salvare");
+    g_main.viewState = kViewRisk;
+    gui::RunScript([main] {
+        gui::Perform([main] { PostMessageA(main, WM_CLOSE, 0, 0); });
+        Answer("Il documento è stato modificato. Salvare le modifiche?", IDYES);
+        Window dialog = gui::WaitWindow("Salvataggio file di dati");
+        char filter[64] = "";
+        SendMessageA(dialog.Item(cmb1), CB_GETLBTEXT, 0, (LPARAM)filter);
+        EXPECT_STREQ(filter, "Documento di Fonexa (*.fnx)");
+        dialog.Command(IDCANCEL);
+        gui::WaitGone(dialog);
+    });
+    g_main.viewState = kViewDocument;
+    EXPECT_TRUE(IsWindow(main));
+    EXPECT_TRUE(Modified());
 }
 
 // ---- Printing ----------------------------------------------------------------
