@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include "document/ole_host.h"
 #include "resources/resource.h"
 
 static bool s_wrap = true;
@@ -12,7 +13,7 @@ bool WordWrapOn()
     return s_wrap;
 }
 
-static void SetDefaults(HWND document)
+void ApplyDocumentDefaults(HWND document)
 {
     SendMessageA(document, EM_SETEVENTMASK, 0,
                  ENM_SELCHANGE | ENM_MOUSEEVENTS | ENM_KEYEVENTS | ENM_DROPFILES);
@@ -33,7 +34,8 @@ static void SetDefaults(HWND document)
 
     PARAFORMAT paragraph = {};
     paragraph.cbSize = sizeof paragraph;
-    paragraph.dwMask = PFM_TABSTOPS;
+    paragraph.dwMask = PFM_TABSTOPS | PFM_ALIGNMENT | PFM_NUMBERING;
+    paragraph.wAlignment = PFA_LEFT;
     paragraph.cTabCount = 8;
     for (int i = 0; i < 8; ++i)
         paragraph.rgxTabs[i] = i * 1000;
@@ -52,8 +54,12 @@ HWND CreateReportDocument(HWND mainWindow)
             ES_NOHIDESEL | ES_SAVESEL,
         0, 0, 64, 48, mainWindow, (HMENU)(INT_PTR)IDC_REPORT_DOCUMENT,
         (HINSTANCE)GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE), nullptr);
-    if (document)
-        SetDefaults(document);
+    if (!document)
+        return nullptr;
+    ApplyDocumentDefaults(document);
+    if (!ResetDocumentObjects(document, mainWindow))
+        return nullptr;
+    SendMessageA(document, EM_SETMODIFY, FALSE, 0);
     return document;
 }
 
@@ -89,6 +95,12 @@ HWND CreateFormatToolbar(HWND mainWindow)
     return toolbar;
 }
 
+// Wrap at the window (target device null, width 0), or never wrap.
+static void SetLineWidth(HWND document)
+{
+    SendMessageA(document, EM_SETTARGETDEVICE, 0, s_wrap ? 0 : 1);
+}
+
 void PlaceReportDocument(HWND document, const RECT& area)
 {
     int width = area.right - area.left;
@@ -99,8 +111,22 @@ void PlaceReportDocument(HWND document, const RECT& area)
     if (!s_wrap)
         format.right = GetSystemMetrics(SM_CXSCREEN);
     SendMessageA(document, EM_SETRECT, 0, (LPARAM)&format);
-    // Wrap at the window (target device null, width 0), or never wrap.
-    SendMessageA(document, EM_SETTARGETDEVICE, 0, s_wrap ? 0 : 1);
+    SetLineWidth(document);
+}
+
+void ToggleWordWrap(HWND mainWindow, HWND document)
+{
+    s_wrap = !s_wrap;
+    HWND toolbar = GetDlgItem(mainWindow, IDC_FORMAT_TOOLBAR);
+    static const int kAlignments[] = {IDM_FMT_ALIGN_LEFT, IDM_FMT_ALIGN_CENTER, IDM_FMT_ALIGN_RIGHT};
+    for (int command : kAlignments)
+        SendMessageA(toolbar, TB_ENABLEBUTTON, command, MAKELONG(s_wrap, 0));
+    SendMessageA(toolbar, TB_CHECKBUTTON, IDM_FMT_WRAP, MAKELONG(s_wrap, 0));
+    // Placed again so that the formatting rectangle follows the flag too.
+    RECT area;
+    GetWindowRect(document, &area);
+    MapWindowPoints(nullptr, mainWindow, (POINT*)&area, 2);
+    PlaceReportDocument(document, area);
 }
 
 bool IsDocumentModified(HWND document)

@@ -12,6 +12,7 @@
 #include "framework/help.h"
 #include "framework/printing.h"
 #include "resources/resource.h"
+#include "shell/document_commands.h"
 #include "shell/main_state.h"
 #include "shell/main_window.h"
 #include "shell/chart_view.h"
@@ -34,8 +35,7 @@ void OpenByExtension(HWND mainWindow, const char* path)
     PostMessageA(mainWindow, WM_COMMAND, command, (LPARAM)g_main.openPath);
 }
 
-// The file carried by a command, or nullptr.
-static const char* CommandFile(LPARAM lParam)
+const char* CommandFile(LPARAM lParam)
 {
     if (lParam == (LPARAM)g_main.openPath && g_main.openPath[0])
         return g_main.openPath;
@@ -54,23 +54,12 @@ bool ConfirmDocumentSaved(HWND mainWindow)
     if (answer == IDCANCEL)
         return false;
     if (answer == IDYES) {
-        SendMessageA(mainWindow, WM_COMMAND, IDM_SAVE, 0);
+        // The document itself, even when a chart view is showing (where
+        // "&Salva" exports the chart).
+        SaveReportDocumentCommand(mainWindow);
         return !IsDocumentModified(document);
     }
     return true;
-}
-
-static void NewDocument(HWND mainWindow)
-{
-    if (!ConfirmDocumentSaved(mainWindow))
-        return;
-    g_main.documentFile[0] = '\0';
-    SetStatusText("Nessun file selezionato");
-    HWND document = MainChild(IDC_REPORT_DOCUMENT);
-    if (document) {
-        SetWindowTextA(document, "");
-        SendMessageA(document, EM_SETMODIFY, FALSE, 0);
-    }
 }
 
 static void OpenCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM lParam)
@@ -100,6 +89,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
     // The ISO 1999 chart calculators and the chart views' commands.
     if (ChartViewCommand(mainWindow, command))
         return;
+    // The report document: new, open, save, print and formatting.
+    if (ReportDocumentCommand(mainWindow, command, lParam))
+        return;
 
     HWND document = MainChild(IDC_REPORT_DOCUMENT);
     bool documentView = g_main.viewState == kViewDocument;
@@ -123,10 +115,6 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         break;
     case IDM_DAMAGE:
         OpenCalculator("CALCOLOILG", DamageProc, lParam);
-        break;
-    case IDM_DOCUMENT:
-        if (!CommandFile(lParam))
-            NewDocument(mainWindow);
         break;
     case IDM_CUT:
         if (documentView && document)

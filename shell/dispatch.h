@@ -21,3 +21,6 @@ void OpenByExtension(HWND mainWindow, const char* path);
 // modificato. Salvare le modifiche?"). False when the user cancelled, or
 // when the document is still modified after the save.
 bool ConfirmDocumentSaved(HWND mainWindow);
+
+// The file carried by a command (the open-path buffer), or nullptr.
+const char* CommandFile(LPARAM lParam);

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "document/format_commands.h"
+#include "document/ole_host.h"
 #include "document/report_document.h"
 #include "framework/help.h"
 #include "framework/menu_bitmaps.h"
@@ -106,6 +108,7 @@ static void OnClose(HWND window)
 {
     if (!ConfirmDocumentSaved(window))
         return;
+    ReleaseDocumentObjects();
     DestroyWindow(window);
 }
 
@@ -122,6 +125,8 @@ static void OnDestroy(HWND window)
 
 static LRESULT OnNotify(HWND window, const NMHDR* header)
 {
+    if (header->idFrom == IDC_REPORT_DOCUMENT)
+        return OnReportDocumentNotify(window, header);
     if (IsTooltipRequest(header))
         OnToolbarTooltip(header, g_main.viewState);
     return 0;

@@ -92,18 +92,6 @@ void SelectInList(const Window& dialog, const std::string& name)
     });
 }
 
-// Chooses a filter of the dialog's type box, as the user does.
-void ChooseFilter(const Window& dialog, int index)
-{
-    HWND types = dialog.Item(cmb1);
-    HWND box = dialog.hwnd();
-    gui::Perform([=] {
-        SendMessageA(types, CB_SETCURSEL, index - 1, 0);
-        SendMessageA(box, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), (LPARAM)types);
-        SendMessageA(box, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), (LPARAM)types);
-    });
-}
-
 // Sends the panel a notification of the dialog, with name in the name box.
 void Notify(const Window& dialog, const std::string& name, UINT code)
 {
@@ -279,9 +267,9 @@ TEST_F(FileDialogs, TypeChooserHidesTheNotesForTheReportDocument)
         EXPECT_STREQ(first, "Lep,d (*.lep)");
         HWND notes = Descendant(dialog.hwnd(), IDC_NOTES);
         EXPECT_TRUE(IsWindowVisible(notes));
-        ChooseFilter(dialog, 8);
+        gui::ChooseFileFilter(dialog, 8);
         EXPECT_FALSE(IsWindowVisible(notes));
-        ChooseFilter(dialog, 2);
+        gui::ChooseFileFilter(dialog, 2);
         EXPECT_TRUE(IsWindowVisible(notes));
         CloseFileDialog(dialog);
     });

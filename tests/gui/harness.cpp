@@ -655,6 +655,17 @@ void AnswerFileDialog(const Window& dialog, const std::string& path)
     Settle();
 }
 
+void ChooseFileFilter(const Window& dialog, int index)
+{
+    HWND types = dialog.Item(cmb1);
+    HWND box = dialog.hwnd();
+    Perform([=] {
+        SendMessageA(types, CB_SETCURSEL, index - 1, 0);
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), (LPARAM)types);
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), (LPARAM)types);
+    });
+}
+
 std::string ClipboardCsv()
 {
     std::string text;

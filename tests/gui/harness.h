@@ -138,6 +138,9 @@ void DropFiles(const Window& window, const std::vector<std::string>& paths);
 // Answers an open or save dialog with a full path.
 void AnswerFileDialog(const Window& dialog, const std::string& path);
 
+// Chooses a filter (1..n) of a file dialog's type box, as the user does.
+void ChooseFileFilter(const Window& dialog, int index);
+
 // The "Csv" text on the clipboard ("" when there is none).
 std::string ClipboardCsv();
 
