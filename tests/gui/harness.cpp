@@ -587,10 +587,16 @@ std::string TempFolder()
     CreateDirectoryA(root.c_str(), nullptr);
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "test";
-    std::string folder = root + "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(++counter);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    // Wine gives the next run the same process id: the counter goes on until
+    // the folder is a new one, so no test meets another run's files.
+    for (;;) {
+        std::string folder = root + "\\" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++counter);
+        if (CreateDirectoryA(folder.c_str(), nullptr))
+            return folder;
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return folder;
+    }
 }
 
 std::string ReadFile(const std::string& path)
@@ -648,11 +654,21 @@ void AnswerFileDialog(const Window& dialog, const std::string& path)
         name = GetDlgItem(box, edt1);
     if (!name)
         Abort("the file dialog [" + dialog.Title() + "] has no file-name box");
-    Post([box, name, path] {
-        SetWindowTextA(name, path.c_str());
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(box, IDOK));
-    });
-    Settle();
+    // While the dialog still fills its file list (slow on a loaded machine)
+    // a selection in the list can replace the typed name: type it again
+    // until the dialog goes or asks something.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        Post([box, name, path] {
+            SetWindowTextA(name, path.c_str());
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(box, IDOK));
+        });
+        Settle();
+        DWORD start = GetTickCount();
+        while (IsWindow(box) && IsWindowVisible(box) && !PendingMessageBox() && GetTickCount() - start < 2000)
+            YieldToLoop();
+        if (!IsWindow(box) || !IsWindowVisible(box) || PendingMessageBox())
+            return;
+    }
 }
 
 void ChooseFileFilter(const Window& dialog, int index)

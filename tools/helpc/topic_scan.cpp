@@ -154,6 +154,8 @@ private:
             }
             if (name == "MAKELONG" && args.size() == 2)
                 return (args[0] & 0xFFFF) | (args[1] & 0xFFFF) << 16;
+            if (name == "ControlTopic" && args.size() == 2)
+                return (args[0] & 0xFFFF) << 16 | (args[1] & 0xFFFF);
             auto f = symbols_.functions.find(name);
             if (f == symbols_.functions.end() || args.size() != 1) {
                 ok_ = false;
