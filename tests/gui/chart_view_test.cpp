@@ -13,6 +13,7 @@
 #include "framework/printing.h"
 #include "framework/report_text.h"
 #include "iso1999/curve_selection.h"
+#include "iso1999/risk_views.h"
 #include "iso1999/shift.h"
 #include "resources/resource.h"
 #include "shell/chart_view.h"
@@ -250,7 +251,9 @@ TEST_F(ChartView, TheThirdViewGoesWithAChartWithoutItAndComesBack)
     EXPECT_TRUE(ButtonHidden(IDM_VIEW_AUDIOGRAM));
     EXPECT_FALSE(ButtonHidden(IDM_VIEW_GRAPH));
     EXPECT_EQ(ItemText(IDM_VIEW_GRAPH), "&Grafico");
-    EXPECT_EQ(GetViewPainter(kViewRisk, Menu(), nullptr), nullptr);
+    int index = -1;
+    EXPECT_EQ(GetViewPainter(kViewRisk, Menu(), &index), DrawRiskTable);
+    EXPECT_EQ(index, 9);
 
     gui::RunScript([] { Calculate(IDM_NIPTS); });
     ASSERT_TRUE(HasItem(IDM_VIEW_AUDIOGRAM));

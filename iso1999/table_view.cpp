@@ -1,0 +1,37 @@
+#include "iso1999/table_view.h"
+
+#include <cstring>
+
+#include "framework/printing.h"
+
+RECT ShrinkTableArea(const RECT& area)
+{
+    RECT r = area;
+    r.left += (r.right - r.left) / 24;
+    r.right -= (r.right - r.left) / 24;
+    r.top += (r.bottom - r.top) / 18;
+    r.bottom -= (r.bottom - r.top) / 18;
+    return r;
+}
+
+void TableWriter::At(int col, int row, const char* text, COLORREF tint) const
+{
+    COLORREF old = 0;
+    bool tinted = colour && tint != CLR_INVALID;
+    if (tinted)
+        old = SetTextColor(dc, tint);
+    TextOutA(dc, left + col * column, top + (row - 1) * line, text, (int)strlen(text));
+    if (tinted)
+        SetTextColor(dc, old);
+}
+
+TableWriter TableWriterFor(HDC dc, const RECT& shrunk, int column, int line)
+{
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    if (column < 8 * metrics.tmAveCharWidth)
+        column = 8 * metrics.tmAveCharWidth;
+    if (line < metrics.tmHeight + metrics.tmExternalLeading)
+        line = metrics.tmHeight + metrics.tmExternalLeading;
+    return TableWriter{dc, (int)shrunk.left, (int)shrunk.top, column, line, ColourFlag()};
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The text tables of the ISO 1999 chart views: the drawing rectangle shrunk
+// by a margin, and lines of text in columns, some of them tinted.
+
+#include <windows.h>
+
+// left += width/24, then right -= (new width)/24; top += height/18, then
+// bottom -= (new height)/18 (integer divisions).
+RECT ShrinkTableArea(const RECT& area);
+
+// Writes text at a column of a table line, in a colour (only when the
+// colour flag of the printing service is on) or in the current one.
+struct TableWriter {
+    HDC dc;
+    int left, top, column, line;
+    bool colour;
+
+    // Lines count from 1 at the top of the rectangle, columns from 0.
+    void At(int col, int row, const char* text, COLORREF tint = CLR_INVALID) const;
+};
+
+// A writer for the shrunk rectangle: columns at least eight average
+// character widths apart, lines at least the font's height plus its
+// external leading.
+TableWriter TableWriterFor(HDC dc, const RECT& shrunk, int column, int line);
