@@ -6,11 +6,14 @@ BUILD   ?= build
 NATIVE  := $(BUILD)/native
 WINDOWS := $(BUILD)/windows
 BENCH   := $(BUILD)/bench
+FUZZ    := $(BUILD)/fuzz
+FUZZ_RUNS  ?= 10000000
+FUZZ_FILES ?= 20000
 DIST    ?= dist
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps native windows test test-native test-windows run dist bench bench-startup screenshots clean
+.PHONY: all deps native windows test test-native test-windows run dist bench bench-startup screenshots fuzz clean
 
 all: native windows
 
@@ -48,8 +51,21 @@ bench: deps
 bench-startup: windows
 	tools/bench-startup.sh $(WINDOWS)
 
+# Median repaint time of each chart painter, under Wine
+bench-charts: windows
+	tools/bench-charts.sh $(WINDOWS)
+
 screenshots: windows
 	tools/screenshots.sh $(WINDOWS)
+
+# Long fuzz runs: libFuzzer over the text functions (native, clang, with the
+# sanitizers), then hostile data files of every type through the real
+# loaders under Wine.
+fuzz: deps windows
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DFONEXA_SANITIZE=ON -DFONEXA_LIBFUZZER=ON
+	cmake --build $(FUZZ) --target text_fuzz
+	$(FUZZ)/tests/fuzz/text_fuzz -runs=$(FUZZ_RUNS) -seed=1 -max_len=256
+	tools/fuzz-files.sh $(WINDOWS) $(FUZZ_FILES)
 
 clean:
 	rm -rf $(BUILD) $(DIST)

@@ -74,6 +74,9 @@ void OnConfirm(HWND dialog)
 
 INT_PTR CALLBACK DailyEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (AnswerDialogHelp(message, wParam, lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0],
+                         kHelpTopics))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog(dialog, (int)lParam);
@@ -82,14 +85,6 @@ INT_PTR CALLBACK DailyEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             OnConfirm(dialog);
         else if (LOWORD(wParam) == IDCANCEL)
             EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    case WM_NOTIFY:
-        return AnswerTooltip((const NMHDR*)lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0]);
-    case WM_HELP:
-        ContextHelpForControl((const HELPINFO*)lParam, kHelpTopics);
-        return TRUE;
-    case WM_CONTEXTMENU:
-        ContextHelpMenu((HWND)wParam, kHelpTopics);
         return TRUE;
     }
     return FALSE;

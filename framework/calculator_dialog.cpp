@@ -20,21 +20,16 @@ bool HasDataFile(const Calculator& calculator)
     return calculator.typeTag != nullptr;
 }
 
-void SaveAs(HWND dialog, const Calculator& calculator)
+// "Sa&lva con nome..." (save) or "&Apri...": the file dialog, then the
+// file saved or loaded.
+void ChooseFile(HWND dialog, const Calculator& calculator, bool save)
 {
     char title[64];
-    LoadStr(title, sizeof title, IDS_SAVE_DATA_TITLE);
+    LoadStr(title, sizeof title, save ? IDS_SAVE_DATA_TITLE : IDS_LOAD_DATA_TITLE);
     char path[MAX_PATH];
-    if (SaveDataFileDialog(dialog, title, calculator.filterId, path, sizeof path))
+    if (save && SaveDataFileDialog(dialog, title, calculator.filterId, path, sizeof path))
         SaveCalculatorFile(dialog, path, calculator);
-}
-
-void OpenFile(HWND dialog, const Calculator& calculator)
-{
-    char title[64];
-    LoadStr(title, sizeof title, IDS_LOAD_DATA_TITLE);
-    char path[MAX_PATH];
-    if (OpenDataFileDialog(dialog, title, calculator.filterId, path, sizeof path))
+    else if (!save && OpenDataFileDialog(dialog, title, calculator.filterId, path, sizeof path))
         LoadCalculatorFile(dialog, path, calculator);
 }
 
@@ -51,16 +46,16 @@ bool FileCommand(HWND dialog, int command, const Calculator& calculator)
 {
     switch (command) {
     case IDM_CALC_OPEN:
-        OpenFile(dialog, calculator);
+        ChooseFile(dialog, calculator, false);
         return true;
     case IDM_CALC_SAVE:
         if (calculator.currentFile[0])
             SaveCalculatorFile(dialog, calculator.currentFile, calculator);
         else
-            SaveAs(dialog, calculator);
+            ChooseFile(dialog, calculator, true);
         return true;
     case IDM_CALC_SAVE_AS:
-        SaveAs(dialog, calculator);
+        ChooseFile(dialog, calculator, true);
         return true;
     case IDM_COPY:
         CopyReport(dialog, calculator.report);
@@ -113,15 +108,29 @@ void OnCommand(HWND dialog, int id, int notification, const Calculator& calculat
         calculator.command(dialog, id, notification);
 }
 
+// The calculator's own text, else the one every calculator gives its status
+// bar and notes box.
+const char* TableTooltip(const Calculator& calculator, int control)
+{
+    for (size_t i = 0; i < calculator.tooltipCount; ++i)
+        if (calculator.tooltips[i].control == control)
+            return calculator.tooltips[i].text;
+    if (control == IDC_STATUS_BAR && HasDataFile(calculator))
+        return "Visualizza il nome del file correntemente selezionato";
+    if (control == IDC_NOTES && calculator.notes)
+        return "Inserire qui delle note da salvare insieme ai dati";
+    return nullptr;
+}
+
 BOOL OnNotify(HWND dialog, const NMHDR* header, const Calculator& calculator)
 {
     if (IsTooltipRequest(header)) {
         int control = TooltipControl(header);
         const char* text = calculator.tooltip ? calculator.tooltip(control) : nullptr;
+        if (!text)
+            text = TableTooltip(calculator, control);
         if (text)
             SetTooltipAnswer(header, text);
-        else
-            AnswerTooltip(header, calculator.tooltips, calculator.tooltipCount);
         return TRUE;
     }
     if (RepaintAfterColumnResize(header))

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/tooltips.h"
 #include "resources/resource.h"
 
 static BOOL RealWinHelp(HWND window, const char* file, UINT command, ULONG_PTR data)
@@ -64,4 +65,20 @@ void FillHelpTopics(HelpTopic* table, const int* controls, size_t count, DWORD p
         table[i] = {(DWORD)controls[i], ControlTopic(controls[i], page)};
     table[count] = {IDC_STATUS_BAR, ControlTopic(IDC_STATUS_HELP_ID, 111)};
     table[count + 1] = {0, 0};
+}
+
+bool AnswerDialogHelp(UINT message, WPARAM wParam, LPARAM lParam, const TooltipText* tooltips,
+                      size_t tooltipCount, const HelpTopic* topics)
+{
+    switch (message) {
+    case WM_NOTIFY:
+        return AnswerTooltip((const NMHDR*)lParam, tooltips, tooltipCount);
+    case WM_HELP:
+        ContextHelpForControl((const HELPINFO*)lParam, topics);
+        return true;
+    case WM_CONTEXTMENU:
+        ContextHelpMenu((HWND)wParam, topics);
+        return true;
+    }
+    return false;
 }

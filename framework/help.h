@@ -47,3 +47,11 @@ constexpr DWORD ControlTopic(DWORD control, DWORD page)
 // topic (1577's on page 111) and the closing {0, 0}. The table must hold
 // count + 2 entries.
 void FillHelpTopics(HelpTopic* table, const int* controls, size_t count, DWORD page);
+
+// What every small dialog (an entry dialog, "ADDNOTES") answers the same
+// way: tooltip requests from its table, F1 and right-click help from its
+// topics. Returns true when the message was one of these (the dialog
+// procedure then returns TRUE).
+struct TooltipText;
+bool AnswerDialogHelp(UINT message, WPARAM wParam, LPARAM lParam, const TooltipText* tooltips,
+                      size_t tooltipCount, const HelpTopic* topics);

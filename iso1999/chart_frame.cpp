@@ -110,60 +110,104 @@ void DrawYTitle(HDC dc, const RECT& band, const char* text)
     BoxText(dc, band, text, DT_RIGHT | DT_VCENTER, kChartGrey);
 }
 
+namespace {
+
 // Height of text wrapped at the band's width.
-static int WrappedHeight(HDC dc, const RECT& band, const char* text)
+int WrappedHeight(HDC dc, const RECT& band, const char* text)
 {
     RECT measure = {band.left, band.top, band.right, band.top};
     return DrawTextA(dc, text, -1, &measure, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
 }
+
+int TextWidth(HDC dc, const char* text)
+{
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    return extent.cx;
+}
+
+// The font selected in dc at a percentage of its size, selected in its place
+// for the life of the object.
+class ScaledFont {
+public:
+    explicit ScaledFont(HDC dc) : dc_(dc), original_((HFONT)GetCurrentObject(dc, OBJ_FONT))
+    {
+        GetObjectA(original_, sizeof font_, &font_);
+        if (font_.lfHeight == 0) {
+            TEXTMETRICA metrics;
+            GetTextMetricsA(dc, &metrics);
+            font_.lfHeight = -(metrics.tmHeight - metrics.tmInternalLeading);
+        }
+    }
+    ~ScaledFont() { Release(); }
+    void Scale(int percent)
+    {
+        LOGFONTA scaled = font_;
+        scaled.lfHeight = MulDiv(font_.lfHeight, percent, 100);
+        scaled.lfWidth = MulDiv(font_.lfWidth, percent, 100);
+        Release();
+        scaled_ = CreateFontIndirectA(&scaled);
+        SelectObject(dc_, scaled_);
+    }
+
+private:
+    void Release()
+    {
+        if (!scaled_)
+            return;
+        SelectObject(dc_, original_);
+        DeleteObject(scaled_);
+        scaled_ = nullptr;
+    }
+    HDC dc_;
+    HFONT original_;
+    HFONT scaled_ = nullptr;
+    LOGFONTA font_ = {};
+};
+
+const int kSmallestPercent = 30;
+
+}  // namespace
 
 void DrawChartTitle(HDC dc, const RECT& band, const char* text)
 {
     int width = band.right - band.left, height = band.bottom - band.top;
     if (width <= 0 || height <= 0 || !text)
         return;
-    SIZE extent = {0, 0};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-    if (extent.cx <= width) {
-        RECT box = band;
+    RECT box = band;
+    if (TextWidth(dc, text) <= width) {
         DrawTextA(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         return;
     }
-    // Wider than the band: shrink the font step by step until the wrapped
-    // title fits the band's height (and no word is wider than the band).
-    HFONT current = (HFONT)GetCurrentObject(dc, OBJ_FONT);
-    LOGFONTA font = {};
-    GetObjectA(current, sizeof font, &font);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    if (font.lfHeight == 0)
-        font.lfHeight = -(metrics.tmHeight - metrics.tmInternalLeading);
-    HFONT smaller = nullptr;
-    int lines = 0;
-    for (int percent = 100; percent >= 40; percent -= 10) {
-        LOGFONTA scaled = font;
-        scaled.lfHeight = MulDiv(font.lfHeight, percent, 100);
-        scaled.lfWidth = MulDiv(font.lfWidth, percent, 100);
-        if (smaller) {
-            SelectObject(dc, current);
-            DeleteObject(smaller);
-        }
-        smaller = CreateFontIndirectA(&scaled);
-        SelectObject(dc, smaller);
+    // Wider than the band: wrapped, in a smaller font step by step until the
+    // lines fit the band's height.
+    ScaledFont font(dc);
+    int lines = WrappedHeight(dc, band, text);
+    for (int percent = 90; lines > height && percent >= kSmallestPercent; percent -= 10) {
+        font.Scale(percent);
         lines = WrappedHeight(dc, band, text);
-        GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-        if (lines <= height || extent.cx <= width)
+    }
+    if (lines < height)
+        box.top += (height - lines) / 2;
+    DrawTextA(dc, text, -1, &box, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+}
+
+void DrawFittedLine(HDC dc, int x, int y, int width, const char* text)
+{
+    if (!text)
+        return;
+    int needed = TextWidth(dc, text);
+    if (needed <= width || width <= 0) {
+        TextOutA(dc, x, y, text, lstrlenA(text));
+        return;
+    }
+    ScaledFont font(dc);
+    for (int percent = width * 100 / needed; percent >= kSmallestPercent; percent -= 5) {
+        font.Scale(percent);
+        if (TextWidth(dc, text) <= width)
             break;
     }
-    RECT box = band;
-    if (extent.cx <= width) {
-        DrawTextA(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    } else {
-        box.top += (height - lines) / 2 > 0 ? (height - lines) / 2 : 0;
-        DrawTextA(dc, text, -1, &box, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-    }
-    SelectObject(dc, current);
-    DeleteObject(smaller);
+    TextOutA(dc, x, y, text, lstrlenA(text));
 }
 
 void CreateCurvePens(CurvePens* pens, int count)

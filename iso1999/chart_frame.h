@@ -51,6 +51,10 @@ void DrawYTitle(HDC dc, const RECT& band, const char* text);
 // than the band, so that all of it is shown (long titles on paper).
 void DrawChartTitle(HDC dc, const RECT& band, const char* text);
 
+// A line of text from (x, y), in a smaller font when it is wider than width,
+// so that all of it shows (the tables' long lines on paper).
+void DrawFittedLine(HDC dc, int x, int y, int width, const char* text);
+
 enum { kSevenPens = 7, kShortPens = 3 };
 
 // The curve pens, solid, 2 units: the seven-pen set (magenta, blue, green,

@@ -46,7 +46,7 @@ void DrawEvolutionTable(HDC dc, const RECT* area)
     const EvolutionState& state = g_evolutionState;
     char text[kShownNumberSize + 160];
     FormatEvolutionTitle(state, text, sizeof text);
-    out.At(0, 2, text);
+    out.Across(2, text);
 
     static const char* const kHeader[3] = {"5 %", "50 %", "95 %"};
     out.At(0, 3, "Anni", kRed);

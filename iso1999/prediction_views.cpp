@@ -79,10 +79,10 @@ void DrawPredictionTable(HDC dc, const RECT* area)
     // The column and the line follow the right and bottom coordinates.
     TableWriter out = TableWriterFor(dc, r, r.right / 10, r.bottom / 43);
     const PredictionState& state = g_predictionState;
-    out.At(0, 1, ShiftQuantityTitle(kQuantityNipts));
+    out.Across(1, ShiftQuantityTitle(kQuantityNipts));
     char text[kShownNumberSize + 96] = "";
     FormatPredictionParameters(state, text, sizeof text);
-    out.At(0, 2, text);
+    out.Across(2, text);
 
     out.At(0, 3, "Anni", kRed);
     for (int j = 0; j < kPredictionLevels; ++j) {

@@ -42,10 +42,10 @@ void DrawRiskTable(HDC dc, const RECT* area)
     RECT r = ShrinkTableArea(*area);
     TableWriter out = TableWriterFor(dc, r, r.right - r.left, (r.bottom - r.top) / 25);
     const RiskState& state = g_riskState;
-    out.At(0, 1, " Rischio di danno (in %) dovuto all'esposizione al rumore");
+    out.Across(1, " Rischio di danno (in %) dovuto all'esposizione al rumore");
     char text[256];
     FormatRiskParameters(state, false, text, sizeof text);
-    out.At(0, 2, text);
+    out.Across(2, text);
 
     RiskPercentages p = RiskPercentagesOf(ScanRisk(state.record, state.criterion));
     const double values[3] = {p.nonExposed, p.exposed, p.noise};

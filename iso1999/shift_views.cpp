@@ -89,10 +89,11 @@ void DrawShiftTable(HDC dc, const RECT* area)
     TableWriter out = {dc, (int)r.left, (int)r.top, column, line, ColourFlag()};
 
     const ShiftState& state = g_shiftState;
-    out.At(0, 1, ShiftQuantityTitle(state.quantity));
+    int width = (int)(r.right - r.left);
+    DrawFittedLine(dc, out.left, out.top, width, ShiftQuantityTitle(state.quantity));
     char text[kShownNumberSize + 8];
     FormatShiftParameters(state, text, sizeof text);
-    out.At(0, 2, text);
+    DrawFittedLine(dc, out.left, out.top + out.line, width, text);
 
     ShiftTable table;
     ComputeShiftTable(state, &table);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/printing.h"
+#include "iso1999/chart_frame.h"
 
 RECT ShrinkTableArea(const RECT& area)
 {
@@ -25,6 +26,11 @@ void TableWriter::At(int col, int row, const char* text, COLORREF tint) const
         SetTextColor(dc, old);
 }
 
+void TableWriter::Across(int row, const char* text) const
+{
+    DrawFittedLine(dc, left, top + (row - 1) * line, width, text);
+}
+
 TableWriter TableWriterFor(HDC dc, const RECT& shrunk, int column, int line)
 {
     TEXTMETRICA metrics;
@@ -33,5 +39,5 @@ TableWriter TableWriterFor(HDC dc, const RECT& shrunk, int column, int line)
         column = 8 * metrics.tmAveCharWidth;
     if (line < metrics.tmHeight + metrics.tmExternalLeading)
         line = metrics.tmHeight + metrics.tmExternalLeading;
-    return TableWriter{dc, (int)shrunk.left, (int)shrunk.top, column, line, ColourFlag()};
+    return TableWriter{dc, (int)shrunk.left, (int)shrunk.top, column, line, ColourFlag(), (int)(shrunk.right - shrunk.left)};
 }

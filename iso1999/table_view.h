@@ -14,9 +14,14 @@ struct TableWriter {
     HDC dc;
     int left, top, column, line;
     bool colour;
+    int width;  // of the shrunk rectangle
 
     // Lines count from 1 at the top of the rectangle, columns from 0.
     void At(int col, int row, const char* text, COLORREF tint = CLR_INVALID) const;
+
+    // A title or parameter line across the table, in a smaller font where
+    // it is wider than the table (so that it prints whole).
+    void Across(int row, const char* text) const;
 };
 
 // A writer for the shrunk rectangle: columns at least eight average

@@ -1,9 +1,5 @@
 #include "shell/chart_view.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
 #include "framework/clipboard.h"
 #include "framework/menu_bitmaps.h"
 #include "framework/printing.h"
@@ -17,6 +13,7 @@
 #include "iso1999/shift_dialog.h"
 #include "iso1999/shift_views.h"
 #include "resources/resource.h"
+#include "shell/chart_selection.h"
 #include "shell/dispatch.h"
 #include "shell/main_state.h"
 #include "shell/main_toolbar.h"
@@ -26,15 +23,8 @@ namespace {
 // The Visualizza items and toolbar buttons of the view kinds.
 const int kKindCommands[kViewKinds] = {IDM_VIEW_TABLE, IDM_VIEW_GRAPH, IDM_VIEW_AUDIOGRAM};
 
-struct ChartViewState {
-    bool tableFlag;
-    RECT selection;
-    POINT anchor;
-    POINT moving;
-    bool dragging;
-};
-
-ChartViewState s_chart = {};
+// On while the Tabella view kind is shown.
+bool s_tableFlag;
 
 void TrackWithMenu(HWND mainWindow, HMENU menu, POINT screen)
 {
@@ -182,88 +172,6 @@ void PrintView(HWND mainWindow)
         PrintChart(ChartJobName(index), painter);
 }
 
-// ---- Selection rectangle -------------------------------------------------
-
-bool HasArea(const RECT& r)
-{
-    return r.right > r.left && r.bottom > r.top;
-}
-
-void InvertSelection(HWND mainWindow)
-{
-    if (!HasArea(s_chart.selection))
-        return;
-    HDC dc = GetDC(mainWindow);
-    DrawFocusRect(dc, &s_chart.selection);
-    ReleaseDC(mainWindow, dc);
-}
-
-bool Near(POINT a, LONG x, LONG y)
-{
-    return labs(a.x - x) < 2 && labs(a.y - y) < 2;
-}
-
-// The corner of the selection near the point (bottom-left, top-left,
-// top-right, bottom-right): its index 0..3, or -1.
-int NearCorner(POINT at)
-{
-    const RECT& r = s_chart.selection;
-    const POINT corners[4] = {{r.left, r.bottom}, {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}};
-    for (int i = 0; i < 4; ++i)
-        if (Near(at, corners[i].x, corners[i].y))
-            return i;
-    return -1;
-}
-
-void RebuildSelection()
-{
-    s_chart.selection.left = s_chart.anchor.x < s_chart.moving.x ? s_chart.anchor.x : s_chart.moving.x;
-    s_chart.selection.right = s_chart.anchor.x < s_chart.moving.x ? s_chart.moving.x : s_chart.anchor.x;
-    s_chart.selection.top = s_chart.anchor.y < s_chart.moving.y ? s_chart.anchor.y : s_chart.moving.y;
-    s_chart.selection.bottom = s_chart.anchor.y < s_chart.moving.y ? s_chart.moving.y : s_chart.anchor.y;
-}
-
-void OnLeftButtonDown(HWND mainWindow, POINT at)
-{
-    const RECT& r = s_chart.selection;
-    const POINT corners[4] = {{r.left, r.bottom}, {r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}};
-    int corner = NearCorner(at);
-    if (corner >= 0) {
-        s_chart.moving = corners[corner];
-        s_chart.anchor = corners[(corner + 2) % 4];
-    } else {
-        InvertSelection(mainWindow);
-        s_chart.anchor = s_chart.moving = at;
-        s_chart.selection = {at.x, at.y, at.x, at.y};
-    }
-    s_chart.dragging = true;
-    SetCapture(mainWindow);
-}
-
-void OnMouseMove(HWND mainWindow, POINT at, WPARAM keys)
-{
-    SetCursor(LoadCursor(nullptr, NearCorner(at) >= 0 ? IDC_CROSS : IDC_ARROW));
-    if (!(keys & MK_LBUTTON) || !s_chart.dragging)
-        return;
-    InvertSelection(mainWindow);
-    s_chart.moving = at;
-    RebuildSelection();
-    InvertSelection(mainWindow);
-}
-
-void OnLeftButtonUp(HWND mainWindow, POINT at)
-{
-    if (!s_chart.dragging)
-        return;
-    s_chart.dragging = false;
-    if (GetCapture() == mainWindow)
-        ReleaseCapture();
-    InvertSelection(mainWindow);
-    s_chart.moving = at;
-    RebuildSelection();
-    InvertSelection(mainWindow);
-}
-
 // ---- Popup, keys, paint ------------------------------------------------
 
 void OpenPopup(HWND mainWindow, POINT screen)
@@ -320,8 +228,7 @@ void OnPaint(HWND mainWindow)
         SelectObject(dc, oldFont);
         DeleteObject(font);
     }
-    if (HasArea(s_chart.selection))
-        DrawFocusRect(dc, &s_chart.selection);
+    DrawChartSelection(dc);
     EndPaint(mainWindow, &ps);
 }
 
@@ -362,7 +269,7 @@ void EnterChartView(HWND mainWindow, int viewState)
         ShowWindow(mainWindow, SW_MAXIMIZE);
         Repaint(mainWindow);
     }
-    s_chart.tableFlag = true;
+    s_tableFlag = true;
 }
 
 void SelectViewKind(HWND mainWindow, int command)
@@ -378,7 +285,7 @@ void SelectViewKind(HWND mainWindow, int command)
     if (curves > 0 && SelectedCurve() >= curves)
         SelectCurve(kAllCurves);
     Repaint(mainWindow);
-    s_chart.tableFlag = kind == kKindTable;
+    s_tableFlag = kind == kKindTable;
 }
 
 int CurrentViewKind(HMENU menu)
@@ -429,22 +336,12 @@ void ShowReportDocument(HWND mainWindow)
 
 bool ChartTableFlag()
 {
-    return s_chart.tableFlag;
-}
-
-RECT ChartSelection()
-{
-    return s_chart.selection;
-}
-
-void ClearChartSelection()
-{
-    s_chart.selection = {0, 0, 0, 0};
+    return s_tableFlag;
 }
 
 HMENU BuildChartPopup(HWND mainWindow)
 {
-    if (!ChartShown() || s_chart.tableFlag)
+    if (!ChartShown() || s_tableFlag)
         return nullptr;
     char names[kMostCurves][kCurveNameSize];
     int count = CurveNames(g_main.viewState, CurrentViewKind(GetMenu(mainWindow)), names);
@@ -484,7 +381,8 @@ bool ChartViewCommand(HWND mainWindow, int command)
     case IDM_VIEW_TABLE:
     case IDM_VIEW_GRAPH:
     case IDM_VIEW_AUDIOGRAM:
-        if (ChartShown())
+        // A chart without a third view has no item 1024 to choose.
+        if (ChartShown() && HasItem(GetMenu(mainWindow), command))
             SelectViewKind(mainWindow, command);
         return true;
     case IDM_VIEW_DOCUMENT:
@@ -500,10 +398,10 @@ bool ChartViewCommand(HWND mainWindow, int command)
     case IDM_COPY:
         if (!ChartShown())
             return false;
-        if (s_chart.tableFlag)
+        if (s_tableFlag)
             CopyTable(mainWindow);
         // A graph goes to the clipboard as a picture (export).
-        return s_chart.tableFlag;
+        return s_tableFlag;
     }
     if (command >= IDM_CURVE_ALL && command <= IDM_CURVE_LAST) {
         ChooseCurve(mainWindow, command - IDM_CURVE_FIRST);
@@ -530,13 +428,13 @@ bool ChartViewMessage(HWND mainWindow, UINT message, WPARAM wParam, LPARAM lPara
         OnPaint(mainWindow);
         return true;
     case WM_LBUTTONDOWN:
-        OnLeftButtonDown(mainWindow, PointOf(lParam));
+        ChartButtonDown(mainWindow, PointOf(lParam));
         return true;
     case WM_MOUSEMOVE:
-        OnMouseMove(mainWindow, PointOf(lParam), wParam);
+        ChartMouseMove(mainWindow, PointOf(lParam), (wParam & MK_LBUTTON) != 0);
         return true;
     case WM_LBUTTONUP:
-        OnLeftButtonUp(mainWindow, PointOf(lParam));
+        ChartButtonUp(mainWindow, PointOf(lParam));
         return true;
     case WM_RBUTTONUP: {
         POINT at = PointOf(lParam);

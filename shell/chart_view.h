@@ -3,8 +3,8 @@
 // OK its results take the central area as a table, a graph or a third view,
 // chosen in "&Visualizza" or on the toolbar, until the report document comes
 // back (1020, Ctrl+F4, Esc). Holds the chart-view state: the view kind, the
-// table flag and the selection rectangle drawn with the mouse (the selected
-// curve itself is read by the painters, iso1999/curve_selection.h).
+// table flag (the selection rectangle drawn with the mouse is
+// shell/chart_selection.h, the selected curve iso1999/curve_selection.h).
 
 #include <windows.h>
 
@@ -36,10 +36,6 @@ void ShowReportDocument(HWND mainWindow);
 
 // On while the Tabella view kind is shown (export: csv or bitmap).
 bool ChartTableFlag();
-
-// The selection rectangle in client pixels (empty when none is drawn).
-RECT ChartSelection();
-void ClearChartSelection();
 
 // The chart popup menu of the view shown (items 900.., a separator, 899
 // "Tutto", the current curve greyed); nullptr in the report document or

@@ -27,8 +27,6 @@ const TooltipText kTooltips[] = {
     {IDC_SPI_H, "Inserire il valore del livello di attenuazione H"},
     {IDC_SPI_M, "Inserire il valore del livello di attenuazione M"},
     {IDC_SPI_L, "Inserire il valore del livello di attenuazione L"},
-    {IDC_STATUS_BAR, "Visualizza il nome del file correntemente selezionato"},
-    {IDC_NOTES, "Inserire qui delle note da salvare insieme ai dati"},
 };
 
 const char* BandTooltipText(int control)
@@ -36,13 +34,9 @@ const char* BandTooltipText(int control)
     return BandTooltip(control, "attenuazione");
 }
 
-const int kHelpControls[] = {
-    IDC_NOTES, IDC_BAND_FIRST + 0, IDC_BAND_FIRST + 1, IDC_BAND_FIRST + 2, IDC_BAND_FIRST + 3,
-    IDC_BAND_FIRST + 4, IDC_BAND_FIRST + 5, IDC_BAND_FIRST + 6, IDC_SPI_H, IDC_SPI_M, IDC_SPI_L,
-    IDC_SPI_SNR, IDC_CHART_PLACEHOLDER,
-};
+const int kHelpControls[] = {IDC_NOTES, IDC_SPI_H, IDC_SPI_M, IDC_SPI_L, IDC_SPI_SNR, IDC_CHART_PLACEHOLDER};
 const size_t kHelpControlCount = sizeof kHelpControls / sizeof kHelpControls[0];
-HelpTopic s_helpTopics[kHelpControlCount + 2];
+HelpTopic s_helpTopics[kHelpControlCount + kOctaveBands + 2];
 
 const DWORD kDialogHelpTopic = 100135;
 
@@ -128,7 +122,7 @@ void OnBandChange(HWND dialog, int id)
 // rather than those just computed.
 void Prepare(HWND dialog)
 {
-    FillHelpTopics(s_helpTopics, kHelpControls, kHelpControlCount, 782);
+    FillBandHelpTopics(s_helpTopics, kHelpControls, kHelpControlCount, 782);
     for (int field : kValueFields)
         SendDlgItemMessageA(dialog, field, EM_LIMITTEXT, 8, 0);
     AttenuationMemory remembered = g_attenuation;

@@ -44,6 +44,17 @@ void ReadBands(HWND dialog, double levels[kOctaveBands])
     }
 }
 
+void FillBandHelpTopics(HelpTopic* table, const int* others, size_t count, DWORD page)
+{
+    int controls[kOctaveBands + 16];
+    size_t n = 0;
+    for (int k = 0; k < kOctaveBands; ++k)
+        controls[n++] = BandField(k);
+    for (size_t i = 0; i < count && n < sizeof controls / sizeof controls[0]; ++i)
+        controls[n++] = others[i];
+    FillHelpTopics(table, controls, n, page);
+}
+
 const char* BandTooltip(int control, const char* quantity)
 {
     static char text[96];

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "framework/help.h"
 #include "framework/printing.h"
 #include "framework/report_text.h"
 #include "spectra/band_table.h"
@@ -15,6 +16,10 @@ int BandField(int band);
 // Limits the fields to 8 characters and shows the levels in format.
 void ShowBands(HWND dialog, const double levels[kOctaveBands], const char* format);
 void ReadBands(HWND dialog, double levels[kOctaveBands]);
+
+// The help topics of the seven band fields and of the dialog's other
+// controls on a page (see FillHelpTopics); table holds count + 9 entries.
+void FillBandHelpTopics(HelpTopic* table, const int* others, size_t count, DWORD page);
 
 // "Inserire il valore del livello di <quantity> a <hz> Hz" for a band field,
 // nullptr for any other control.

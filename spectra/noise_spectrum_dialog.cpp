@@ -25,8 +25,6 @@ const COLORREF kLevelColour = RGB(255, 0, 0);
 const TooltipText kTooltips[] = {
     {IDC_SPECTRUM_LAEQ, "Livello equivalente pesato A dello spettro"},
     {IDC_SPECTRUM_LCEQ, "Livello equivalente pesato C dello spettro"},
-    {IDC_STATUS_BAR, "Visualizza il nome del file correntemente selezionato"},
-    {IDC_NOTES, "Inserire qui delle note da salvare insieme ai dati"},
 };
 
 const char* BandTooltipText(int control)
@@ -34,13 +32,9 @@ const char* BandTooltipText(int control)
     return BandTooltip(control, "rumore");
 }
 
-const int kHelpControls[] = {
-    IDC_NOTES, IDC_BAND_FIRST + 0, IDC_BAND_FIRST + 1, IDC_BAND_FIRST + 2, IDC_BAND_FIRST + 3,
-    IDC_BAND_FIRST + 4, IDC_BAND_FIRST + 5, IDC_BAND_FIRST + 6, IDC_SPECTRUM_LAEQ,
-    IDC_SPECTRUM_LCEQ, IDC_CHART_PLACEHOLDER,
-};
+const int kHelpControls[] = {IDC_NOTES, IDC_SPECTRUM_LAEQ, IDC_SPECTRUM_LCEQ, IDC_CHART_PLACEHOLDER};
 const size_t kHelpControlCount = sizeof kHelpControls / sizeof kHelpControls[0];
-HelpTopic s_helpTopics[kHelpControlCount + 2];
+HelpTopic s_helpTopics[kHelpControlCount + kOctaveBands + 2];
 
 const DWORD kDialogHelpTopic = 100130;
 
@@ -76,7 +70,7 @@ void OnBandChange(HWND dialog, int id)
 
 void Prepare(HWND dialog)
 {
-    FillHelpTopics(s_helpTopics, kHelpControls, kHelpControlCount, 805);
+    FillBandHelpTopics(s_helpTopics, kHelpControls, kHelpControlCount, 805);
     s_fieldBrush = CreateSolidBrush(RGB(255, 255, 255));
     s_resultBrush = CreateSolidBrush(GetSysColor(COLOR_MENU));
     ShowBands(dialog, g_noiseSpectrum.bands, "%5.1f");

@@ -5,7 +5,7 @@ set -e
 
 PACKAGES="cmake ninja-build g++ make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick locales \
-googletest libgtest-dev libbenchmark-dev ghostscript poppler-utils"
+googletest libgtest-dev libbenchmark-dev ghostscript poppler-utils clang libfuzzer-14-dev openbox xdotool"
 
 missing=""
 for p in $PACKAGES; do

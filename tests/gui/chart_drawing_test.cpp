@@ -272,6 +272,13 @@ TEST_F(ChartDrawing, ALongTitleIsWrappedOrShrunkIntoItsBand)
                 inkRight = std::max(inkRight, x);
             }
     EXPECT_NEAR((inkLeft + inkRight) / 2, 150, 4);
+
+    // A table line too long for its width is drawn smaller, not cut.
+    canvas_.Fill(kWhite);
+    DrawFittedLine(canvas_.dc(), 10, 60, 200, title.c_str());
+    EXPECT_GT(canvas_.Count(kBlack, 10, 60, 30, 80), 0);
+    EXPECT_GT(canvas_.Count(kBlack, 190, 60, 210, 80), 0);
+    EXPECT_EQ(canvas_.Count(kBlack, 211, 0, 1280, 200), 0);
 }
 
 }  // namespace

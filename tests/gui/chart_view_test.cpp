@@ -16,6 +16,7 @@
 #include "iso1999/risk_views.h"
 #include "iso1999/shift.h"
 #include "resources/resource.h"
+#include "shell/chart_selection.h"
 #include "shell/chart_view.h"
 #include "shell/main_state.h"
 #include "tests/gui/harness.h"
@@ -254,6 +255,10 @@ TEST_F(ChartView, TheThirdViewGoesWithAChartWithoutItAndComesBack)
     int index = -1;
     EXPECT_EQ(GetViewPainter(kViewRisk, Menu(), &index), DrawRiskTable);
     EXPECT_EQ(index, 9);
+    // Its command does nothing there: Tabella stays the view shown.
+    gui::RunScript([] { gui::MainCommand(IDM_VIEW_AUDIOGRAM); });
+    EXPECT_TRUE(Greyed(IDM_VIEW_TABLE));
+    EXPECT_TRUE(ChartTableFlag());
 
     gui::RunScript([] { Calculate(IDM_NIPTS); });
     ASSERT_TRUE(HasItem(IDM_VIEW_AUDIOGRAM));
@@ -511,6 +516,21 @@ TEST_F(ChartView, ALongTitlePrintsWhole)
     EXPECT_NE(text.find("100.0 dBA"), std::string::npos) << text;
     EXPECT_NE(text.find("9999999"), std::string::npos) << text;
     EXPECT_NE(text.find("Sesso: F"), std::string::npos) << text;
+
+    // The table's parameter line is longer still (91 characters).
+    g_shiftState.damageTable = kDamageTableBiological;
+    gui::ForgetPrintJob();
+    gui::RunScript([] {
+        gui::MainCommand(IDM_VIEW_TABLE);
+        gui::MainCommand(IDM_PRINT);
+        Window comment = gui::WaitWindow("Un commento per la stampa?");
+        comment.Click(IDC_NO_COMMENT);
+        gui::WaitGone(comment);
+    });
+    text = gui::PrintedText();
+    EXPECT_NE(text.find("Anni di esposizione:"), std::string::npos) << text;
+    EXPECT_NE(text.find("Tabella: Biologico"), std::string::npos) << text;
+    EXPECT_NE(text.find("Hearing Threshold Level associated with Age and Noise"), std::string::npos) << text;
 }
 
 }  // namespace

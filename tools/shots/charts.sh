@@ -1,53 +1,39 @@
 #!/bin/sh
-# Screenshots of the threshold-shift calculator and its chart views, driven
-# through fonexa.exe with the keyboard and the mouse as a user would:
-#   charts.sh BUILD_DIR OUT_DIR
-# For each of NIPTS, HTLA and HTLAN: the dialog, then Tabella, Grafico and
-# Audiogramma; for HTLAN also the audiogram with one curve chosen (key 4)
-# and a selection rectangle drawn with the mouse.
-set -e
-tools=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "$1" && pwd)
-mkdir -p "$2"
-out=$(cd "$2" && pwd)
-prefix="$build/wineprefix-x11"
-"$tools/wine-prefix.sh" "$prefix" x11
-exec 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&-
-export WINEPREFIX="$prefix" WINEDEBUG=-all LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export FONEXA_EXE="$build/shell/fonexa.exe" SHOTS="$out"
+# The threshold-shift calculator and its chart views, driven through
+# fonexa.exe with the keyboard and the mouse as a user would. For each of
+# NIPTS, HTLA and HTLAN: the dialog, then Tabella, Grafico and Audiogramma;
+# for HTLAN also the audiogram with one curve chosen (key 4) and a selection
+# rectangle drawn with the mouse, and the graph's popup menu.
+. "$(dirname "$0")/lib.sh"
+exe="$build/shell/fonexa.exe"
 
-session='
-set -e
-openbox >/dev/null 2>&1 &
-sleep 1
-shot() { sleep 2; import -window root "$SHOTS/charts-$1.png"; }
-keys() { for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.4; done; }
 for q in nipts htla htlan; do
-    wine "$FONEXA_EXE" &
-    sleep 10
-    # File, Nuovo, Perdite, then the quantity
+    # File, Nuovo, Perdite, then the quantity's letter
     case $q in nipts) item=n ;; htla) item=h ;; htlan) item=t ;; esac
-    keys alt+f n t $item
-    shot "$q-dialog"
-    keys Return
-    shot "$q-table"
-    keys alt+v g
-    shot "$q-graph"
-    keys alt+v a
-    shot "$q-audiogram"
+    extra=
     if [ $q = htlan ]; then
-        keys 4
+        extra="
+        xdotool key 4; sleep 1
         xdotool mousemove 300 260 mousedown 1 mousemove 420 330 mousemove 560 420 mouseup 1
-        shot htlan-audiogram-selected
-        keys 0 alt+v g
+        shot charts-htlan-audiogram-selected
+        xdotool key 0; sleep 0.5; xdotool key alt+v; sleep 0.5; xdotool key g; sleep 1
         xdotool mousemove 640 400 click 3
-        shot htlan-graph-popup
-        keys Escape
+        shot charts-htlan-graph-popup
+        xdotool key Escape"
     fi
-    wineserver -k || true
-    sleep 1
+    session "
+        wine '$exe' &
+        sleep 11
+        wait_title Fonexa
+        for k in alt+f n t $item; do xdotool key \$k; sleep 0.5; done
+        wait_title 'Previsioni ISO 1999/90'
+        shot charts-$q-dialog
+        xdotool key Return; sleep 2
+        shot charts-$q-table
+        xdotool key alt+v; sleep 0.5; xdotool key g; sleep 1
+        shot charts-$q-graph
+        xdotool key alt+v; sleep 0.5; xdotool key a; sleep 1
+        shot charts-$q-audiogram
+        $extra
+    "
 done
-'
-xvfb-run -a -s '-screen 0 1024x768x24' sh -c "$session" </dev/null
-ls "$out"/charts-*.png

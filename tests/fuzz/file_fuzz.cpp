@@ -1,0 +1,263 @@
+// Hostile data files through the real loaders, in-process under Wine: each
+// calculator's dialog is opened once and every generated file is dropped on
+// it, as a user's drag and drop does. After each load the dialog is painted
+// and read back: no field may show "inf" or "nan", the notes box holds at
+// most 512 characters, and no load may take a second.
+//
+//   file_fuzz.exe [--files N] [--seed S] [--type .lep]
+//
+// Prints one line a type (files, slowest and median load, boxes answered)
+// and exits non-zero on any fault. The file being loaded is always on disk
+// (fuzz-current<ext> in the temporary folder), so a crash can be repeated.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "exposure/daily_exposure_dialog.h"
+#include "framework/help.h"
+#include "resources/resource.h"
+#include "shell/app.h"
+#include "spectra/attenuation_dialog.h"
+#include "spectra/noise_spectrum_dialog.h"
+#include "tests/fuzz/file_mutator.h"
+#include "tests/fuzz/seed_files.h"
+
+namespace {
+
+struct Calculator {
+    const char* extension;
+    const char* dialogTemplate;
+    DLGPROC procedure;
+};
+
+const Calculator kCalculators[] = {
+    {".lep", "LEPD", DailyExposureProc},
+    {".spr", "SPETTRORUM", NoiseSpectrumProc},
+    {".spi", "SPETTRODPI", AttenuationProc},
+};
+
+int s_boxes;
+HHOOK s_hook;
+
+// Every message box is answered at once with its way out.
+LRESULT CALLBACK AnswerBoxes(int code, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = (HWND)wParam;
+    char name[16] = "";
+    if (code == HCBT_ACTIVATE && GetClassNameA(window, name, sizeof name) && strcmp(name, "#32770") == 0 &&
+        GetDlgItem(window, 0xFFFF)) {
+        int button = GetDlgItem(window, IDCANCEL) ? IDCANCEL : GetDlgItem(window, IDNO) ? IDNO : IDOK;
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        ++s_boxes;
+    }
+    return CallNextHookEx(s_hook, code, wParam, lParam);
+}
+
+BOOL NoHelp(HWND, const char*, UINT, ULONG_PTR)
+{
+    return TRUE;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& content)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = content.empty() || (WriteFile(file, content.data(), (DWORD)content.size(), &written, nullptr) &&
+                                  written == content.size());
+    CloseHandle(file);
+    return ok;
+}
+
+void Drop(HWND dialog, const std::string& path)
+{
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
+    DROPFILES* files = (DROPFILES*)GlobalLock(drop);
+    files->pFiles = sizeof(DROPFILES);
+    memcpy(files + 1, path.c_str(), path.size() + 1);
+    GlobalUnlock(drop);
+    SendMessageA(dialog, WM_DROPFILES, (WPARAM)drop, 0);
+}
+
+// "inf" or "nan" standing as a word of their own.
+bool ShowsNonNumber(const std::string& text)
+{
+    std::string lower = text;
+    for (char& c : lower)
+        c = (char)tolower((unsigned char)c);
+    for (const char* word : {"inf", "nan"}) {
+        for (size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
+            bool before = at > 0 && isalpha((unsigned char)lower[at - 1]);
+            bool after = at + 3 < lower.size() && isalpha((unsigned char)lower[at + 3]);
+            if (!before && !after)
+                return true;
+        }
+    }
+    return false;
+}
+
+std::string Fault(HWND dialog)
+{
+    std::string fault;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            std::string& found = *(std::string*)param;
+            char name[32] = "";
+            GetClassNameA(child, name, sizeof name);
+            char text[1024] = "";
+            GetWindowTextA(child, text, sizeof text);
+            int id = GetDlgCtrlID(child);
+            if (id == IDC_NOTES && GetWindowTextLengthA(child) > 512)
+                found += "notes longer than 512; ";
+            if ((lstrcmpiA(name, "Edit") == 0 || lstrcmpiA(name, "Static") == 0) && id != IDC_NOTES &&
+                ShowsNonNumber(text))
+                found += "control " + std::to_string(id) + " shows \"" + text + "\"; ";
+            if (lstrcmpiA(name, WC_LISTVIEWA) == 0) {
+                int rows = (int)SendMessageA(child, LVM_GETITEMCOUNT, 0, 0);
+                for (int row = 0; row < rows && row < 200; ++row)
+                    for (int column = 0; column < 3; ++column) {
+                        char cell[64] = "";
+                        LVITEMA item = {};
+                        item.iSubItem = column;
+                        item.pszText = cell;
+                        item.cchTextMax = sizeof cell;
+                        SendMessageA(child, LVM_GETITEMTEXTA, row, (LPARAM)&item);
+                        if (ShowsNonNumber(cell))
+                            found += "list cell shows \"" + std::string(cell) + "\"; ";
+                    }
+            }
+            return TRUE;
+        },
+        (LPARAM)&fault);
+    return fault;
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+const SeedType* SeedsFor(const char* extension)
+{
+    for (const SeedType& seed : SeedFiles())
+        if (strcmp(seed.extension, extension) == 0)
+            return &seed;
+    return nullptr;
+}
+
+// Fuzzes one calculator; returns the number of faults.
+int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, const std::string& folder)
+{
+    const SeedType* seeds = SeedsFor(calculator.extension);
+    if (!seeds)
+        return 0;
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), calculator.dialogTemplate, main,
+                                     calculator.procedure, 0);
+    if (!dialog) {
+        printf("%s: the dialog could not be opened\n", calculator.extension);
+        return 1;
+    }
+    Pump();
+    FuzzRandom random(seed);
+    std::vector<double> times;
+    int faults = 0;
+    int boxesBefore = s_boxes;
+    std::string current = folder + "\\fuzz-current" + calculator.extension;
+    for (int i = 0; i < files; ++i) {
+        std::string content = MutateDataFile(seeds->files[random.Below(seeds->files.size())], random, 1 << 20);
+        // Several names in turn: the system keeps a cache of recent profile
+        // files keyed by name and time.
+        std::string path = folder + "\\fuzz" + std::to_string(i % 16) + calculator.extension;
+        if (!WriteWholeFile(path, content) || !WriteWholeFile(current, content)) {
+            printf("%s: cannot write %s\n", calculator.extension, path.c_str());
+            ++faults;
+            break;
+        }
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        Drop(dialog, path);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Pump();
+        QueryPerformanceCounter(&end);
+        times.push_back(Seconds(start, end));
+        std::string fault = Fault(dialog);
+        if (times.back() > 1.0)
+            fault += "load took " + std::to_string(times.back()) + " s; ";
+        if (!fault.empty()) {
+            ++faults;
+            std::string kept = folder + "\\fault" + std::to_string(faults) + calculator.extension;
+            WriteWholeFile(kept, content);
+            printf("%s file %d: %s(kept as %s)\n", calculator.extension, i, fault.c_str(), kept.c_str());
+        }
+    }
+    DestroyWindow(dialog);
+    Pump();
+    std::sort(times.begin(), times.end());
+    double median = times.empty() ? 0 : times[times.size() / 2];
+    double slowest = times.empty() ? 0 : times.back();
+    printf("%s: %d files, median load %.2f ms, slowest %.1f ms, %d boxes answered, %d faults\n",
+           calculator.extension, (int)times.size(), median * 1000, slowest * 1000, s_boxes - boxesBefore,
+           faults);
+    return faults;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int files = 200;
+    uint64_t seed = 1;
+    const char* only = nullptr;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (strcmp(argv[i], "--files") == 0)
+            files = atoi(argv[i + 1]);
+        else if (strcmp(argv[i], "--seed") == 0)
+            seed = strtoull(argv[i + 1], nullptr, 10);
+        else if (strcmp(argv[i], "--type") == 0)
+            only = argv[i + 1];
+    }
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + "fonexa-fuzz-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+
+    SetHelpFunction(NoHelp);
+    s_hook = SetWindowsHookExA(WH_CBT, AnswerBoxes, nullptr, GetCurrentThreadId());
+    int exitCode = 0;
+    HWND main = StartMainWindow(GetModuleHandleA(nullptr), SW_HIDE, false, &exitCode);
+    if (!main) {
+        printf("no main window\n");
+        return 2;
+    }
+    int faults = 0;
+    for (const Calculator& calculator : kCalculators)
+        if (!only || strcmp(only, calculator.extension) == 0)
+            faults += FuzzType(main, calculator, files, seed, folder);
+    printf("%d faults\n", faults);
+    DestroyWindow(main);
+    Pump();
+    return faults == 0 ? 0 : 1;
+}

@@ -1,0 +1,19 @@
+#include "tests/fuzz/seed_files.h"
+
+const std::vector<SeedType>& SeedFiles()
+{
+    static const std::vector<SeedType> kSeeds = {
+        {".lep",
+         {"[FONEXA]\r\nTipo=LEPD\r\nLAEQ=87.4\r\nTOTTIME=8.00\r\nLEPD=87.4\r\nTFORM=2\r\nITEMS=2\r\n"
+          "[LEQ]\r\n1=90\r\n2=80\r\n[TIME]\r\n1=4\r\n2=4\r\n[NOTE]\r\n1=a\r\n2=\r\n3=b\r\nNum=3\r\n",
+          "[FONEXA]\r\nTipo=lepd\r\nTFORM=0\r\nITEMS=3\r\n[LEQ]\r\n1=85\r\n3=95.5\r\n[TIME]\r\n1=3600\r\n"
+          "3=60\r\n"}},
+        {".spr",
+         {"[FONEXA]\r\nTipo=SPR\r\nLAEQ=87.0\r\nLCEQ=88.0\r\n[SPECTRUM]\r\n125=80\r\n250=82\r\n500=84\r\n"
+          "1000=85\r\n2000=83\r\n4000=80\r\n8000=75\r\n[NOTE]\r\n1=reparto presse\r\nNum=1\r\n"}},
+        {".spi",
+         {"[FONEXA]\r\nTipo=SPI\r\nH=34.0\r\nM=28.0\r\nL=22.0\r\nSNR=31.0\r\n[SPECTRUM]\r\n125=15\r\n"
+          "250=20\r\n500=25\r\n1000=30\r\n2000=35\r\n4000=38\r\n8000=36\r\n[NOTE]\r\nNum=0\r\n"}},
+    };
+    return kSeeds;
+}
