@@ -57,14 +57,8 @@ void DrawEvolutionTable(HDC dc, const RECT* area)
 
     double values[kEvolutionTimes][kEvolutionCurves];
     int rows = ComputeEvolutionTable(state, values);
-    for (int i = 0; i < rows; ++i) {
-        FormatNumber(text, sizeof text, "%2.0f", 2.0 * (i + 1));
-        out.At(0, 4 + i, text, kRed);
-        for (int c = 0; c < kEvolutionCurves; ++c) {
-            FormatNumber(text, sizeof text, "%4.1f", values[i][c]);
-            out.At(1 + c, 4 + i, text);
-        }
-    }
+    for (int i = 0; i < rows; ++i)
+        out.NumberRow(4 + i, 2.0 * (i + 1), values[i], kEvolutionCurves, kRed);
 }
 
 void DrawEvolutionChart(HDC dc, const RECT* area)

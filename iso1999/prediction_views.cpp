@@ -19,21 +19,32 @@ enum { kLabelSize = 24 };
 const char* const kDurationNames[kPredictionDurations] = {"5 anni",  "10 anni", "15 anni", "20 anni",
                                                           "25 anni", "30 anni", "35 anni"};
 
-// "  88 dBA", ... the levels Ls + 2k of the loss-versus-time curves.
-void LevelNames(const PredictionState& state, char names[kPredictionLevels][kLabelSize])
-{
-    for (int k = 0; k < kPredictionLevels; ++k) {
-        names[k][0] = '\0';
-        AppendNumber(names[k], kLabelSize, "%4.0f", state.record.level + 2.0 * k);
-        AppendText(names[k], kLabelSize, " dBA");
-    }
-}
+// count levels Ls, Ls + step, ... as "%4.0f" followed by
+// unit, and pointers to them.
+struct LevelTexts {
+    char text[kPredictionLevelSteps][kLabelSize];
+    const char* shown[kPredictionLevelSteps];
 
-// Both charts: the dB scale of 10 rows, the title, the legend.
-void DrawPredictionFrame(HDC dc, const ChartBands& b, int columns, const char* xTitle,
-                         const CurvePens& pens, const char* const* names)
+    LevelTexts(double step, int count, const char* unit)
+    {
+        for (int i = 0; i < count && i < kPredictionLevelSteps; ++i) {
+            text[i][0] = '\0';
+            AppendNumber(text[i], kLabelSize, "%4.0f", g_predictionState.record.level + step * i);
+            AppendText(text[i], kLabelSize, unit);
+            shown[i] = text[i];
+        }
+    }
+};
+
+// Both charts: the dB scale of 10 rows, points on the grid lines 1 ..
+// points, seven curves in the seven pens with their legend.
+template <typename ValueOf>
+void DrawPredictionChart(HDC dc, const RECT* area, const char* const* xLabels, int points,
+                         const char* xTitle, const char* const* names, ValueOf valueOf)
 {
-    DrawGrid(dc, b.plot, columns, 10);
+    ChartBands b = LayoutChart(*area);
+    DrawGrid(dc, b.plot, points, 10);
+    DrawXLabels(dc, b.xLabels, xLabels, points);
     DrawYLabels(dc, b.yLabels, kDbLabels, 10);
     DrawAxes(dc, b.plot);
     DrawXTitle(dc, b.xTitle, xTitle);
@@ -41,15 +52,15 @@ void DrawPredictionFrame(HDC dc, const ChartBands& b, int columns, const char* x
     char title[160] = " NIPTS - ";
     FormatPredictionParameters(g_predictionState, title, sizeof title);
     DrawChartTitle(dc, b.title, title);
-    DrawLegend(dc, b.legend, pens, names, kPredictionLevels, ShownCurve(kPredictionLevels));
-}
-
-// x of grid lines 1 .. count.
-void GridLines(const RECT& plot, int columns, int* x, int count)
-{
-    int step = (plot.right - plot.left) / columns;
-    for (int i = 0; i < count; ++i)
-        x[i] = plot.left + (i + 1) * step;
+    CurvePens pens;
+    CreateCurvePens(&pens, kSevenPens);
+    DrawLegend(dc, b.legend, pens, names, kSevenPens, ShownCurve(kSevenPens));
+    int x[kPredictionTimes];
+    int step = (b.plot.right - b.plot.left) / points;
+    for (int i = 0; i < points && i < kPredictionTimes; ++i)
+        x[i] = b.plot.left + (i + 1) * step;
+    DrawScaledCurves(dc, pens, b.plot, kScaleDb, kSevenPens, x, points, valueOf);
+    DeleteCurvePens(&pens);
 }
 
 int PredictionCurveNames(int kind, char names[][kCurveNameSize])
@@ -57,10 +68,9 @@ int PredictionCurveNames(int kind, char names[][kCurveNameSize])
     static const char* const kDurations[kPredictionDurations] = {" 5 anni", "10 anni", "15 anni", "20 anni",
                                                                  "25 anni", "30 anni", "35 anni"};
     if (kind == kKindGraph) {
-        char levels[kPredictionLevels][kLabelSize];
-        LevelNames(g_predictionState, levels);
+        LevelTexts levels(2.0, kPredictionLevels, " dBA");
         for (int k = 0; k < kPredictionLevels; ++k)
-            snprintf(names[k], kCurveNameSize, "%s", levels[k]);
+            snprintf(names[k], kCurveNameSize, "%s", levels.text[k]);
         return kPredictionLevels;
     }
     if (kind == kKindSecond) {
@@ -85,66 +95,31 @@ void DrawPredictionTable(HDC dc, const RECT* area)
     out.Across(2, text);
 
     out.At(0, 3, "Anni", kRed);
-    for (int j = 0; j < kPredictionLevels; ++j) {
-        FormatNumber(text, sizeof text, "%4.0f", state.record.level + 2.0 * j);
-        out.At(1 + j, 3, text, kRed);
-    }
+    LevelTexts levels(2.0, kPredictionLevels, "");
+    for (int j = 0; j < kPredictionLevels; ++j)
+        out.At(1 + j, 3, levels.text[j], kRed);
     double values[kPredictionTimes][kPredictionLevels];
     ComputePredictionTable(state, values);
-    for (int i = 0; i < kPredictionTimes; ++i) {
-        FormatNumber(text, sizeof text, "%2.0f", 2.0 * (i + 1));
-        out.At(0, 4 + i, text, kRed);
-        for (int j = 0; j < kPredictionLevels; ++j) {
-            FormatNumber(text, sizeof text, "%4.1f", values[i][j]);
-            out.At(1 + j, 4 + i, text);
-        }
-    }
+    for (int i = 0; i < kPredictionTimes; ++i)
+        out.NumberRow(4 + i, 2.0 * (i + 1), values[i], kPredictionLevels, kRed);
 }
 
 void DrawLossVersusTime(HDC dc, const RECT* area)
 {
-    ChartBands b = LayoutChart(*area);
-    DrawXLabels(dc, b.xLabels, kYearLabels, kPredictionTimes);
-    char levels[kPredictionLevels][kLabelSize];
-    LevelNames(g_predictionState, levels);
-    const char* names[kPredictionLevels];
-    for (int k = 0; k < kPredictionLevels; ++k)
-        names[k] = levels[k];
-    CurvePens pens;
-    CreateCurvePens(&pens, kSevenPens);
-    DrawPredictionFrame(dc, b, kPredictionTimes, "Y  ", pens, names);
-
     double values[kPredictionTimes][kPredictionLevels];
     ComputePredictionTable(g_predictionState, values);
-    int x[kPredictionTimes];
-    GridLines(b.plot, kPredictionTimes, x, kPredictionTimes);
-    DrawScaledCurves(dc, pens, b.plot, kScaleDb, kPredictionLevels, x, kPredictionTimes,
-                     [&values](int k, int i) { return values[i][k]; });
-    DeleteCurvePens(&pens);
+    LevelTexts levels(2.0, kPredictionLevels, " dBA");
+    DrawPredictionChart(dc, area, kYearLabels, kPredictionTimes, "Y  ", levels.shown,
+                        [&values](int k, int i) { return values[i][k]; });
 }
 
 void DrawLossVersusLevel(HDC dc, const RECT* area)
 {
-    ChartBands b = LayoutChart(*area);
-    char levels[kPredictionLevelSteps][kLabelSize];
-    const char* labels[kPredictionLevelSteps];
-    for (int i = 0; i < kPredictionLevelSteps; ++i) {
-        levels[i][0] = '\0';
-        AppendNumber(levels[i], kLabelSize, "%4.0f", g_predictionState.record.level + i);
-        labels[i] = levels[i];
-    }
-    DrawXLabels(dc, b.xLabels, labels, kPredictionLevelSteps);
-    CurvePens pens;
-    CreateCurvePens(&pens, kSevenPens);
-    DrawPredictionFrame(dc, b, kPredictionLevelSteps, "dBA  ", pens, kDurationNames);
-
     double values[kPredictionDurations][kPredictionLevelSteps];
     ComputeLossVersusLevel(g_predictionState, values);
-    int x[kPredictionLevelSteps];
-    GridLines(b.plot, kPredictionLevelSteps, x, kPredictionLevelSteps);
-    DrawScaledCurves(dc, pens, b.plot, kScaleDb, kPredictionDurations, x, kPredictionLevelSteps,
-                     [&values](int k, int i) { return values[k][i]; });
-    DeleteCurvePens(&pens);
+    LevelTexts levels(1.0, kPredictionLevelSteps, "");
+    DrawPredictionChart(dc, area, levels.shown, kPredictionLevelSteps, "dBA  ", kDurationNames,
+                        [&values](int k, int i) { return values[k][i]; });
 }
 
 const ChartViewSet kPredictionChartViews = {

@@ -2,8 +2,10 @@
 
 #include <cstring>
 
+#include "framework/number_text.h"
 #include "framework/printing.h"
 #include "iso1999/chart_frame.h"
+#include "iso1999/view_text.h"
 
 RECT ShrinkTableArea(const RECT& area)
 {
@@ -24,6 +26,17 @@ void TableWriter::At(int col, int row, const char* text, COLORREF tint) const
     TextOutA(dc, left + col * column, top + (row - 1) * line, text, (int)strlen(text));
     if (tinted)
         SetTextColor(dc, old);
+}
+
+void TableWriter::NumberRow(int row, double label, const double* values, int count, COLORREF labelTint) const
+{
+    char text[kShownNumberSize];
+    FormatNumber(text, sizeof text, "%2.0f", label);
+    At(0, row, text, labelTint);
+    for (int i = 0; i < count; ++i) {
+        FormatNumber(text, sizeof text, "%4.1f", values[i]);
+        At(1 + i, row, text);
+    }
 }
 
 void TableWriter::Across(int row, const char* text) const

@@ -19,6 +19,10 @@ struct TableWriter {
     // Lines count from 1 at the top of the rectangle, columns from 0.
     void At(int col, int row, const char* text, COLORREF tint = CLR_INVALID) const;
 
+    // A row of numbers: the label as "%2.0f" in column 0 in its tint, then
+    // the values as "%4.1f" in columns 1 .. count.
+    void NumberRow(int row, double label, const double* values, int count, COLORREF labelTint) const;
+
     // A title or parameter line across the table, in a smaller font where
     // it is wider than the table (so that it prints whole).
     void Across(int row, const char* text) const;

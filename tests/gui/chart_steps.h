@@ -83,6 +83,19 @@ inline void Calculate(int command, const std::string& title)
     gui::WaitGone(dialog);
 }
 
+// F1 on a control of a dialog (WM_HELP naming it).
+inline void HelpOn(const gui::Window& dialog, int id)
+{
+    gui::Perform([&dialog, id] {
+        HELPINFO info = {};
+        info.cbSize = sizeof info;
+        info.iContextType = HELPINFO_WINDOW;
+        info.iCtrlId = id;
+        info.hItemHandle = dialog.Item(id);
+        SendMessageA(dialog.hwnd(), WM_HELP, 0, (LPARAM)&info);
+    });
+}
+
 // Lines of a "\r\n"-ended text; a last line without its end fails.
 inline std::vector<std::string> CsvLines(const std::string& text)
 {

@@ -19,6 +19,7 @@
 #include "shell/chart_selection.h"
 #include "shell/chart_view.h"
 #include "shell/main_state.h"
+#include "tests/gui/chart_steps.h"
 #include "tests/gui/harness.h"
 #include "tests/gui/printed_text.h"
 
@@ -389,15 +390,7 @@ TEST_F(ChartView, SelectionRectangleDrawnMovedAndEmptied)
     });
 }
 
-std::vector<std::string> CsvLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size());
-    return lines;
-}
+using chart_steps::CsvLines;
 
 TEST_F(ChartView, CopyInTabellaPutsTheTableOnTheClipboard)
 {

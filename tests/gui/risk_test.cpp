@@ -114,13 +114,8 @@ TEST_F(RiskCalculator, DialogShowsItsStateCriteriaTooltipsAndHelp)
         EXPECT_EQ(TooltipOf(dialog, IDOK), "Conferma i dati ed esegue il calcolo");
 
         dialog.Click(IDM_CALC_HELP);
+        HelpOn(dialog, IDC_RISK_CRITERION);
         gui::Perform([&] {
-            HELPINFO info = {};
-            info.cbSize = sizeof info;
-            info.iContextType = HELPINFO_WINDOW;
-            info.iCtrlId = IDC_RISK_CRITERION;
-            info.hItemHandle = dialog.Item(IDC_RISK_CRITERION);
-            SendMessageA(dialog.hwnd(), WM_HELP, 0, (LPARAM)&info);
             SendMessageA(dialog.hwnd(), WM_CONTEXTMENU, (WPARAM)dialog.Item(IDC_ISO_SEX_FEMALE), 0);
             SendMessageA(dialog.hwnd(), WM_CONTEXTMENU, (WPARAM)dialog.Item(IDC_STATUS_BAR), 0);
         });
