@@ -22,6 +22,7 @@
 #include "iso1999/evolution_views.h"
 #include "tests/gui/chart_steps.h"
 #include "tests/gui/dib_canvas.h"
+#include "tests/gui/printed_text.h"
 #include "tests/gui/spectra_steps.h"
 
 using gui::Window;
@@ -217,6 +218,30 @@ TEST_F(EvolutionCalculator, CopyInTabellaRowsUpToTheAgeOf70)
     EXPECT_EQ(lines[7], " 2; 5,9; 0,0; 0,0; 1,5");
     EXPECT_EQ(lines[8], " 4; 9,1; 0,1; 0,0; 2,8");
     EXPECT_EQ(lines[16], "20;25,6; 3,9; 0,0;18,1");
+}
+
+TEST_F(EvolutionCalculator, TheLongTitlePrintsWholeOnTheGraphAndTheTable)
+{
+    // " Danno (%) -  Frattile:  15 %   Leq: 90.0 dBA   Età di inizio:  18
+    // Sesso: M   Tabella: Biologico": 99 characters, a printed line or more,
+    // wrapped on the graph (pdftotext then spaces its words as it likes).
+    g_evolutionState.damageTable = IDC_ISO_TABLE_BIO;
+    for (int view : {IDM_VIEW_GRAPH, IDM_VIEW_TABLE}) {
+        SCOPED_TRACE(view);
+        gui::ForgetPrintJob();
+        gui::RunScript([view] {
+            gui::Perform([] { EnterChartView(gui::MainWindow(), kViewEvolution); });
+            gui::MainCommand(view);
+            gui::MainCommand(IDM_PRINT);
+            Window comment = gui::WaitWindow("Un commento per la stampa?");
+            comment.Click(IDC_NO_COMMENT);
+            gui::WaitGone(comment);
+        });
+        std::string text = gui::PrintedText();
+        EXPECT_EQ(gui::PrintedPages(), 1);
+        for (const char* piece : {"Danno (%)", "Frattile:", "90.0 dBA", "Sesso:", "Biologico"})
+            EXPECT_NE(text.find(piece), std::string::npos) << piece << "\n" << text;
+    }
 }
 
 // ---- Painters -------------------------------------------------------------
