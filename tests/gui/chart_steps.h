@@ -53,6 +53,17 @@ inline void Key(WPARAM key)
     gui::Perform([key] { SendMessageA(gui::MainWindow(), WM_KEYDOWN, key, 0); });
 }
 
+// Back to the report document with the Visualizza menu as the program
+// starts it ("&Audiogramma", "&Grafico"), which the threshold-shift views
+// give back: the tests after a chart test find the menu they expect.
+inline void LeaveChartViews()
+{
+    gui::RunScript([] {
+        gui::Perform([] { EnterChartView(gui::MainWindow(), kViewShifts); });
+        gui::MainCommand(IDM_VIEW_DOCUMENT);
+    });
+}
+
 // The texts of the chart popup of the view shown, "Tutto" last, greyed
 // items marked with a leading "~"; empty when there is no popup.
 inline std::vector<std::string> PopupTexts()

@@ -47,7 +47,7 @@ protected:
     }
     void TearDown() override
     {
-        gui::RunScript([] { gui::MainCommand(IDM_VIEW_DOCUMENT); });
+        LeaveChartViews();
         g_evolutionState = InitialEvolutionState();
         SelectCurve(kAllCurves);
     }

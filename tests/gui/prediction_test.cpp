@@ -60,7 +60,7 @@ protected:
     }
     void TearDown() override
     {
-        gui::RunScript([] { gui::MainCommand(IDM_VIEW_DOCUMENT); });
+        LeaveChartViews();
         g_predictionState = InitialPredictionState();
         g_riskState = InitialRiskState();
         SelectCurve(kAllCurves);

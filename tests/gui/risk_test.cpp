@@ -57,7 +57,7 @@ protected:
     }
     void TearDown() override
     {
-        gui::RunScript([] { gui::MainCommand(IDM_VIEW_DOCUMENT); });
+        LeaveChartViews();
         g_riskState = InitialRiskState();
         g_predictionState = InitialPredictionState();
         SelectCurve(kAllCurves);
