@@ -18,7 +18,7 @@ enum { kEvolutionRows = 10, kLabelSize = 24 };
 const char* const kDamageLabels[kEvolutionRows] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
 
 // The user's fractile in percent and a unit: "%3.0f" + " %" in the legend,
-// "%2.0f" + "%" in the popup.
+// "%2.0f" + " %" in the table's header, "%2.0f" + "%" in the popup.
 void ChosenFractileName(const char* format, const char* unit, char* out, size_t capacity)
 {
     out[0] = '\0';

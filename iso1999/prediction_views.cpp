@@ -19,8 +19,8 @@ enum { kLabelSize = 24 };
 const char* const kDurationNames[kPredictionDurations] = {"5 anni",  "10 anni", "15 anni", "20 anni",
                                                           "25 anni", "30 anni", "35 anni"};
 
-// count levels Ls, Ls + step, ... as "%4.0f" followed by
-// unit, and pointers to them.
+// The levels Ls, Ls + step, ... as "%4.0f" followed by a unit, and
+// pointers to them for the label and legend routines.
 struct LevelTexts {
     char text[kPredictionLevelSteps][kLabelSize];
     const char* shown[kPredictionLevelSteps];
@@ -36,8 +36,8 @@ struct LevelTexts {
     }
 };
 
-// Both charts: the dB scale of 10 rows, points on the grid lines 1 ..
-// points, seven curves in the seven pens with their legend.
+// Both charts: the dB scale of 10 rows, points (at most 20) on the grid
+// lines 1 .. points, seven curves in the seven pens with their legend.
 template <typename ValueOf>
 void DrawPredictionChart(HDC dc, const RECT* area, const char* const* xLabels, int points,
                          const char* xTitle, const char* const* names, ValueOf valueOf)
@@ -56,8 +56,10 @@ void DrawPredictionChart(HDC dc, const RECT* area, const char* const* xLabels, i
     CreateCurvePens(&pens, kSevenPens);
     DrawLegend(dc, b.legend, pens, names, kSevenPens, ShownCurve(kSevenPens));
     int x[kPredictionTimes];
+    if (points > kPredictionTimes)
+        points = kPredictionTimes;
     int step = (b.plot.right - b.plot.left) / points;
-    for (int i = 0; i < points && i < kPredictionTimes; ++i)
+    for (int i = 0; i < points; ++i)
         x[i] = b.plot.left + (i + 1) * step;
     DrawScaledCurves(dc, pens, b.plot, kScaleDb, kSevenPens, x, points, valueOf);
     DeleteCurvePens(&pens);
