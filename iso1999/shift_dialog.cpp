@@ -3,11 +3,9 @@
 #include <commctrl.h>
 
 #include "framework/calculator_dialog.h"
-#include "framework/number_text.h"
-#include "framework/ui_text.h"
 #include "iso1999/curve_selection.h"
+#include "iso1999/dialog_fields.h"
 #include "iso1999/shift.h"
-#include "iso1999/view_text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -82,28 +80,7 @@ void EnableInputs(HWND dialog, int quantity)
         EnableWindow(GetDlgItem(dialog, id), quantity != kQuantityHtla);
 }
 
-void ShowNumber(HWND dialog, int id, double value)
-{
-    char text[kShownNumberSize];
-    FormatNumber(text, sizeof text, "%3.0f", value);
-    SetDlgItemTextA(dialog, id, text);
-}
-
-// The first seven characters of a field as a number; not a number reads 0.
-double FieldNumber(HWND dialog, int id)
-{
-    char text[8];
-    ItemText(dialog, id, text, sizeof text);
-    return LeadingNumber(text);
-}
-
-bool Refuse(HWND dialog, const char* caption, int field)
-{
-    MessageBoxA(dialog, "Errore! Dati non validi", caption, MB_OK | MB_ICONEXCLAMATION);
-    SetFocus(GetDlgItem(dialog, field));
-    SendDlgItemMessageA(dialog, field, EM_SETSEL, 0, -1);
-    return false;
-}
+const char kInvalid[] = "Errore! Dati non validi";
 
 // The checks of "&Ok". The years and the level are stored once both pass,
 // even when the age then fails.
@@ -112,22 +89,22 @@ bool AcceptInputs(HWND dialog)
     ShiftState& state = g_shiftState;
     double years = 0.0;
     if (state.quantity != kQuantityHtla) {
-        years = FieldNumber(dialog, IDC_SHIFT_YEARS);
-        double level = FieldNumber(dialog, IDC_SHIFT_LEVEL);
+        years = ReadFieldNumber(dialog, IDC_SHIFT_YEARS);
+        double level = ReadFieldNumber(dialog, IDC_SHIFT_LEVEL);
         // A pasted minus sign passes the character filter: below 0 is as
         // wrong as 0.
         if (years <= 0.0 || years > 40.0)
-            return Refuse(dialog, "Anni di esposizione.", IDC_SHIFT_YEARS);
+            return RefuseField(dialog, kInvalid, "Anni di esposizione.", IDC_SHIFT_YEARS);
         if (level <= 0.0 || level > 100.0)
-            return Refuse(dialog, "Livello di esposizione.", IDC_SHIFT_LEVEL);
+            return RefuseField(dialog, kInvalid, "Livello di esposizione.", IDC_SHIFT_LEVEL);
         state.record.years = years;
         state.record.level = level;
     }
     if (state.quantity == kQuantityNipts)
         return true;
-    double age = FieldNumber(dialog, IDC_SHIFT_AGE);
+    double age = ReadFieldNumber(dialog, IDC_SHIFT_AGE);
     if (age <= 0.0 || age - years < 18.0)
-        return Refuse(dialog, "Età individuo.", IDC_SHIFT_AGE);
+        return RefuseField(dialog, kInvalid, "Età individuo.", IDC_SHIFT_AGE);
     state.record.age = age;
     state.record.sex = state.sexButton == IDC_SHIFT_SEX_MALE ? 1 : 2;
     return true;
@@ -148,9 +125,9 @@ void Prepare(HWND dialog)
     CheckRadioButton(dialog, IDC_SHIFT_SEX_MALE, IDC_SHIFT_SEX_FEMALE, state.sexButton);
     CheckRadioButton(dialog, IDC_SHIFT_NIPTS, IDC_SHIFT_HTLAN, state.quantity);
     SetQuantity(dialog, state.quantity);
-    ShowNumber(dialog, IDC_SHIFT_YEARS, state.record.years);
-    ShowNumber(dialog, IDC_SHIFT_LEVEL, state.record.level);
-    ShowNumber(dialog, IDC_SHIFT_AGE, state.record.age);
+    ShowFieldNumber(dialog, IDC_SHIFT_YEARS, state.record.years);
+    ShowFieldNumber(dialog, IDC_SHIFT_LEVEL, state.record.level);
+    ShowFieldNumber(dialog, IDC_SHIFT_AGE, state.record.age);
 }
 
 void Opened(HWND dialog)

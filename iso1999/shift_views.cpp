@@ -1,13 +1,14 @@
 #include "iso1999/shift_views.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "framework/number_text.h"
 #include "iso1999/chart_frame.h"
+#include "iso1999/chart_labels.h"
 #include "iso1999/chart_scale.h"
 #include "iso1999/curve_selection.h"
 #include "iso1999/shift.h"
+#include "iso1999/table_view.h"
 #include "iso1999/view_text.h"
 
 namespace {
@@ -20,28 +21,6 @@ const char* const kFrequencyNames[kEarFrequencies] = {"500 Hz",  "1000 Hz", "200
 const char* const kFractileNames[kAudiogramFractiles] = {"5%", "20%", "35%", "50%", "65%", "80%", "95%"};
 const char* const kLossLabels[12] = {"- 90", "- 80", "- 70", "- 60", "- 50", "- 40",
                                      "- 30", "- 20", "- 10", "0",    "10",   "20"};
-const char* const kFractileLabels[kShiftFractiles] = {"5",  "10", "15", "20", "25", "30", "35",
-                                                      "40", "45", "50", "55", "60", "65", "70",
-                                                      "75", "80", "85", "90", "95"};
-
-// Draws text at a column of a table line, in a colour or in the current one.
-struct TableWriter {
-    HDC dc;
-    int left, top, column, line;
-    bool colour;
-
-    void At(int col, int row, const char* text, COLORREF tint = CLR_INVALID) const
-    {
-        COLORREF old = 0;
-        bool tinted = colour && tint != CLR_INVALID;
-        if (tinted)
-            old = SetTextColor(dc, tint);
-        TextOutA(dc, left + col * column, top + (row - 1) * line, text, (int)strlen(text));
-        if (tinted)
-            SetTextColor(dc, old);
-    }
-};
-
 // The frame both charts share: labels, axes, titles and the legend.
 void DrawShiftFrame(HDC dc, const ChartBands& b, const char* xTitle, const CurvePens& pens,
                     const char* const* names, int curves)
@@ -73,27 +52,14 @@ int ShiftCurveNames(int kind, char names[][kCurveNameSize])
 
 void DrawShiftTable(HDC dc, const RECT* area)
 {
-    RECT r = *area;
-    r.left += (r.right - r.left) / 24;
-    r.right -= (r.right - r.left) / 24;
-    r.top += (r.bottom - r.top) / 18;
-    r.bottom -= (r.bottom - r.top) / 18;
-    TEXTMETRICA metrics;
-    GetTextMetricsA(dc, &metrics);
-    int column = (r.right - r.left) / 9;
-    if (column < 8 * metrics.tmAveCharWidth)
-        column = 8 * metrics.tmAveCharWidth;
-    int line = (r.bottom - r.top) / 25;
-    if (line < metrics.tmHeight + metrics.tmExternalLeading)
-        line = metrics.tmHeight + metrics.tmExternalLeading;
-    TableWriter out = {dc, (int)r.left, (int)r.top, column, line, ColourFlag()};
+    RECT r = ShrinkTableArea(*area);
+    TableWriter out = TableWriterFor(dc, r, (r.right - r.left) / 9, (r.bottom - r.top) / 25);
 
     const ShiftState& state = g_shiftState;
-    int width = (int)(r.right - r.left);
-    DrawFittedLine(dc, out.left, out.top, width, ShiftQuantityTitle(state.quantity));
+    out.Across(1, ShiftQuantityTitle(state.quantity));
     char text[kShownNumberSize + 8];
     FormatShiftParameters(state, text, sizeof text);
-    DrawFittedLine(dc, out.left, out.top + out.line, width, text);
+    out.Across(2, text);
 
     ShiftTable table;
     ComputeShiftTable(state, &table);
@@ -104,12 +70,7 @@ void DrawShiftTable(HDC dc, const RECT* area)
         out.At(7, 3, "Danno (%)", kRed);
     for (int i = 0; i < kShiftFractiles; ++i) {
         const ShiftRow& row = table.rows[i];
-        FormatNumber(text, sizeof text, "%2.0f", row.fractile * 100.0);
-        out.At(0, 4 + i, text, kRed);
-        for (int f = 0; f < kEarFrequencies; ++f) {
-            FormatNumber(text, sizeof text, "%4.1f", row.values[f]);
-            out.At(1 + f, 4 + i, text);
-        }
+        out.NumberRow(4 + i, row.fractile * 100.0, row.values, kEarFrequencies, kRed);
         if (table.withDamage) {
             FormatNumber(text, sizeof text, "%4.1f", row.damage);
             if (row.marked)
@@ -123,7 +84,7 @@ void DrawShiftByFractile(HDC dc, const RECT* area)
 {
     ChartBands b = LayoutChart(*area);
     DrawGrid(dc, b.plot, kShiftFractiles, 12);
-    DrawXLabels(dc, b.xLabels, kFractileLabels, kShiftFractiles);
+    DrawXLabels(dc, b.xLabels, kFractilePercentLabels, kShiftFractiles);
     CurvePens pens;
     CreateCurvePens(&pens, kSevenPens);
     DrawShiftFrame(dc, b, "q (%)", pens, kFrequencyNames, kEarFrequencies);

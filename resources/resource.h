@@ -189,6 +189,24 @@
 #define IDC_DAMAGE_LEFT_LABEL     391
 #define IDC_DAMAGE_RIGHT_LABEL    392
 
+/* ---- Risk "RISK", predictions "CONFRONTO", evolution "PEPPECUR" ------- */
+#define IDC_ISO_SEX_MALE          4500
+#define IDC_ISO_SEX_FEMALE        4501
+#define IDC_ISO_YEARS             4510
+#define IDC_ISO_LEVEL             4515
+#define IDC_ISO_AGE               4520  /* the evolution's starting age */
+#define IDC_ISO_SEX_GROUP         4540
+#define IDC_ISO_TABLE_GROUP       4569
+#define IDC_ISO_TABLE_NEW         4574  /* the DamageTableId values */
+#define IDC_ISO_TABLE_OLD         4575
+#define IDC_ISO_TABLE_BIO         4576
+#define IDC_ISO_FRACTILE          409
+#define IDC_ISO_FREQUENCY         411
+#define IDC_RISK_CRITERION        4710  /* position + 4750 is the RiskCriterion */
+#define IDC_RISK_FIXED_AGE        1553  /* hidden */
+#define IDC_RISK_FIXED_LEVEL      1554  /* hidden */
+#define IDC_RISK_FIXED_VALUE      1555  /* hidden */
+
 /* ---- Numeric-field filter: the ids that take digits and one point ------ */
 #define IDC_NUMERIC_MANY_POINTS   1567
 

@@ -4,6 +4,12 @@
 #include "framework/menu_bitmaps.h"
 #include "framework/printing.h"
 #include "iso1999/curve_selection.h"
+#include "iso1999/evolution_dialog.h"
+#include "iso1999/evolution_views.h"
+#include "iso1999/prediction_dialog.h"
+#include "iso1999/prediction_views.h"
+#include "iso1999/risk_dialog.h"
+#include "iso1999/risk_views.h"
 #include "iso1999/shift_dialog.h"
 #include "iso1999/shift_views.h"
 #include "resources/resource.h"
@@ -127,6 +133,12 @@ void OpenShiftCalculator(HWND mainWindow, int command)
         EnterChartView(mainWindow, kViewShifts);
 }
 
+void OpenChartCalculator(HWND mainWindow, const char* dialogTemplate, DLGPROC procedure, int viewState)
+{
+    if (ShowCalculator(dialogTemplate, procedure, 0))
+        EnterChartView(mainWindow, viewState);
+}
+
 void CopyTable(HWND mainWindow)
 {
     const ChartViewSet* views = ChartViewsOf(g_main.viewState);
@@ -232,6 +244,9 @@ const ChartViewSet* ChartViewsOf(int viewState)
 {
     switch (viewState) {
     case kViewShifts: return &kShiftChartViews;
+    case kViewPredictions: return &kPredictionChartViews;
+    case kViewEvolution: return &kEvolutionChartViews;
+    case kViewRisk: return &kRiskChartViews;
     default: return nullptr;
     }
 }
@@ -353,6 +368,15 @@ bool ChartViewCommand(HWND mainWindow, int command)
     case IDM_HTLA:
     case IDM_HTLAN:
         OpenShiftCalculator(mainWindow, command);
+        return true;
+    case IDM_RISK:
+        OpenChartCalculator(mainWindow, "RISK", RiskDialogProc, kViewRisk);
+        return true;
+    case IDM_PREDICTIONS:
+        OpenChartCalculator(mainWindow, "CONFRONTO", PredictionDialogProc, kViewPredictions);
+        return true;
+    case IDM_EVOLUTION:
+        OpenChartCalculator(mainWindow, "PEPPECUR", EvolutionDialogProc, kViewEvolution);
         return true;
     case IDM_VIEW_TABLE:
     case IDM_VIEW_GRAPH:

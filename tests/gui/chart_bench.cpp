@@ -13,6 +13,12 @@
 #include <vector>
 
 #include "iso1999/curve_selection.h"
+#include "iso1999/evolution.h"
+#include "iso1999/evolution_views.h"
+#include "iso1999/prediction_views.h"
+#include "iso1999/predictions.h"
+#include "iso1999/risk.h"
+#include "iso1999/risk_views.h"
 #include "iso1999/shift.h"
 #include "iso1999/shift_views.h"
 #include "tests/gui/dib_canvas.h"
@@ -70,6 +76,30 @@ int main(int argc, char** argv)
     for (const Case& c : cases) {
         g_shiftState = InitialShiftState();
         g_shiftState.quantity = c.quantity;
+        printf("%-20s %8.3f ms\n", c.name, MedianPaint(canvas, c.painter, runs));
+    }
+    // The other chart calculators from their first inputs; the risk graph
+    // (three scans of the model a paint) with a dB and a damage criterion.
+    struct Other {
+        const char* name;
+        int criterion;
+        ViewPainter painter;
+    } others[] = {
+        {"Rischio Tabella", kCriterionIso1999_90, DrawRiskTable},
+        {"Rischio Grafico dB", kCriterionIso1999_90, DrawRiskChart},
+        {"Rischio Grafico %", kCriterionBiological6, DrawRiskChart},
+        {"Previsioni Tabella", 0, DrawPredictionTable},
+        {"Perdite-Tempo", 0, DrawLossVersusTime},
+        {"Perdite-Livello", 0, DrawLossVersusLevel},
+        {"Evoluzione Tabella", 0, DrawEvolutionTable},
+        {"Evoluzione Grafico", 0, DrawEvolutionChart},
+    };
+    g_predictionState = InitialPredictionState();
+    g_evolutionState = InitialEvolutionState();
+    for (const Other& c : others) {
+        g_riskState = InitialRiskState();
+        if (c.criterion)
+            g_riskState.criterion = c.criterion;
         printf("%-20s %8.3f ms\n", c.name, MedianPaint(canvas, c.painter, runs));
     }
     return 0;

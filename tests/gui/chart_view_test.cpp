@@ -13,11 +13,13 @@
 #include "framework/printing.h"
 #include "framework/report_text.h"
 #include "iso1999/curve_selection.h"
+#include "iso1999/risk_views.h"
 #include "iso1999/shift.h"
 #include "resources/resource.h"
 #include "shell/chart_selection.h"
 #include "shell/chart_view.h"
 #include "shell/main_state.h"
+#include "tests/gui/chart_steps.h"
 #include "tests/gui/harness.h"
 #include "tests/gui/printed_text.h"
 
@@ -251,7 +253,9 @@ TEST_F(ChartView, TheThirdViewGoesWithAChartWithoutItAndComesBack)
     EXPECT_TRUE(ButtonHidden(IDM_VIEW_AUDIOGRAM));
     EXPECT_FALSE(ButtonHidden(IDM_VIEW_GRAPH));
     EXPECT_EQ(ItemText(IDM_VIEW_GRAPH), "&Grafico");
-    EXPECT_EQ(GetViewPainter(kViewRisk, Menu(), nullptr), nullptr);
+    int index = -1;
+    EXPECT_EQ(GetViewPainter(kViewRisk, Menu(), &index), DrawRiskTable);
+    EXPECT_EQ(index, 9);
     // Its command does nothing there: Tabella stays the view shown.
     gui::RunScript([] { gui::MainCommand(IDM_VIEW_AUDIOGRAM); });
     EXPECT_TRUE(Greyed(IDM_VIEW_TABLE));
@@ -386,15 +390,7 @@ TEST_F(ChartView, SelectionRectangleDrawnMovedAndEmptied)
     });
 }
 
-std::vector<std::string> CsvLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size());
-    return lines;
-}
+using chart_steps::CsvLines;
 
 TEST_F(ChartView, CopyInTabellaPutsTheTableOnTheClipboard)
 {

@@ -1,0 +1,8 @@
+#pragma once
+// The predictions calculator "CONFRONTO", opened by 1100. Ends with 1 after
+// a valid "&Ok" (the main window then shows the prediction views), 0 after
+// "&Chiudi". It has no data file: its inputs live in g_predictionState.
+
+#include <windows.h>
+
+INT_PTR CALLBACK PredictionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

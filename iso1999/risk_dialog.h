@@ -1,0 +1,8 @@
+#pragma once
+// The risk calculator "RISK", opened by 1070. Ends with 1 after a valid
+// "&Ok" (the main window then shows the risk views), 0 after "&Chiudi". It
+// has no data file: its inputs live in g_riskState.
+
+#include <windows.h>
+
+INT_PTR CALLBACK RiskDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
