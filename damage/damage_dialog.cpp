@@ -30,8 +30,6 @@ const TooltipText kTooltips[] = {
     {IDC_DAMAGE_AGRICOLTURA, "Seleziona la formula di calcolo per l'agricoltura"},
     {IDC_DAMAGE_INDUSTRIA, "Seleziona la formula di calcolo per l'industria"},
     {IDC_DAMAGE_RESULT, "Valore percentuale del danno lavorativo indennizzabile"},
-    {IDC_STATUS_BAR, "Visualizza il nome del file correntemente selezionato"},
-    {IDC_NOTES, "Inserire qui delle note da salvare insieme ai dati"},
 };
 
 const int kHelpControls[] = {
@@ -51,7 +49,7 @@ HWND List(HWND dialog)
 
 int SelectedRow(HWND dialog)
 {
-    return (int)SendMessageA(List(dialog), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    return SelectedListRow(dialog, IDC_DAMAGE_LIST);
 }
 
 bool HasRightColumn(HWND dialog)
@@ -222,35 +220,14 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
 
 INT_PTR OnColorStatic(HDC dc, HWND control)
 {
-    if (GetDlgCtrlID(control) != IDC_DAMAGE_RESULT)
-        return FALSE;
-    SetTextColor(dc, RGB(0, 0, 255));
-    SetBkMode(dc, TRANSPARENT);
-    return (INT_PTR)GetSysColorBrush(COLOR_MENU);
-}
-
-void OnPaint(HWND dialog)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(dialog, &paint);
-    RecomputeDamage(dialog, dc);
-    EndPaint(dialog, &paint);
+    return GetDlgCtrlID(control) == IDC_DAMAGE_RESULT ? ColourResult(dc) : FALSE;
 }
 
 INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CTLCOLORSTATIC:
+    if (message == WM_CTLCOLORSTATIC)
         return OnColorStatic((HDC)wParam, (HWND)lParam);
-    case WM_MEASUREITEM:
-        return MeasureListItem(dialog, (MEASUREITEMSTRUCT*)lParam);
-    case WM_DRAWITEM:
-        return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
-    case WM_PAINT:
-        OnPaint(dialog);
-        return TRUE;
-    }
-    return FALSE;
+    return ListDrawMessage(dialog, message, lParam);
 }
 
 const Calculator kDamage = {
@@ -258,7 +235,7 @@ const Calculator kDamage = {
     "DEANNO.HLP", g_damageMemory.notes,
     "ILG", IDS_FILTER_ILG, ".ilg", g_damageMemory.currentFile,
     SaveDamageKeys, LoadDamageKeys, BuildDamageReport, PrintDamage,
-    Prepare, Recompute, Recompute, ReadDamageLosses, OnCommand, OnNotify, OnMessage,
+    Prepare, Recompute, Recompute, ReadDamageLosses, OnCommand, OnNotify, OnMessage, RecomputeDamage,
 };
 
 }  // namespace

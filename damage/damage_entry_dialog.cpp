@@ -126,19 +126,14 @@ void OnCommand(HWND dialog, int id, int notification)
 
 INT_PTR CALLBACK DamageEntryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (AnswerDialogHelp(message, wParam, lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0],
+                         kHelpTopics))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog(dialog, (int)lParam);
     case WM_COMMAND:
         OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        return AnswerTooltip((const NMHDR*)lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0]);
-    case WM_HELP:
-        ContextHelpForControl((const HELPINFO*)lParam, kHelpTopics);
-        return TRUE;
-    case WM_CONTEXTMENU:
-        ContextHelpMenu((HWND)wParam, kHelpTopics);
         return TRUE;
     }
     return FALSE;

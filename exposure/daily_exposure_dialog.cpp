@@ -26,8 +26,6 @@ const TooltipText kTooltips[] = {
     {IDC_LEPD_TOTAL, "Tempo d'esposizione totale quotidiano"},
     {IDC_LEPD_LEPD, "Valore risultante del livello d'esposizione quotidiano"},
     {IDC_LEPD_LAEQ, "Valore risultante del livello equivalente di rumore"},
-    {IDC_STATUS_BAR, "Visualizza il nome del file correntemente selezionato"},
-    {IDC_NOTES, "Inserire qui delle note da salvare insieme ai dati"},
 };
 
 // Topic of each control: its id x 65536 + 293; the status bar's is 1577's.
@@ -47,7 +45,7 @@ HWND List(HWND dialog)
 
 int SelectedRow(HWND dialog)
 {
-    return (int)SendMessageA(List(dialog), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    return SelectedListRow(dialog, IDC_LEPD_LIST);
 }
 
 void SetTimeLabel(HWND dialog, int unit)
@@ -194,18 +192,7 @@ void OnCommand(HWND dialog, int id, int notification)
 
 BOOL OnNotify(HWND dialog, const NMHDR* header)
 {
-    if (header->idFrom != IDC_LEPD_LIST)
-        return FALSE;
-    switch (header->code) {
-    case NM_DBLCLK:
-        if (SelectedRow(dialog) >= 0)
-            OnModify(dialog);
-        return TRUE;
-    case NM_SETFOCUS:
-        SelectRowOnFocus(List(dialog));
-        return TRUE;
-    }
-    return FALSE;
+    return ListRowNotify(dialog, header, IDC_LEPD_LIST, OnModify);
 }
 
 INT_PTR OnColorStatic(HDC dc, HWND control)

@@ -30,8 +30,6 @@ const TooltipText kTooltips[] = {
     {IDC_GROUP_LEVEL, "Valore risultante del livello equivalente medio"},
     {IDC_GROUP_DEVIATION, "Deviazione standard del livello equivalente"},
     {IDC_GROUP_RESULT, "Risultato del calcolo"},
-    {IDC_STATUS_BAR, "Visualizza il nome del file correntemente selezionato"},
-    {IDC_NOTES, "Inserire qui delle note da salvare insieme ai dati"},
 };
 
 const int kHelpControls[] = {

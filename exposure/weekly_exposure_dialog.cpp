@@ -20,8 +20,6 @@ const TooltipText kTooltips[] = {
     {IDC_LEPW_LIST, "Lista con i livelli d'esposizione quotidiani per giorno della settimana"},
     {IDC_LEPW_MODIFY, "Modifica un elemento della lista"},
     {IDC_LEPW_OUTPUT, "Valore risultante del livello d'esposizione settimanale"},
-    {IDC_STATUS_BAR, "Visualizza il nome del file correntemente selezionato"},
-    {IDC_NOTES, "Inserire qui delle note da salvare insieme ai dati"},
 };
 
 const TooltipText kEditTooltips[] = {
@@ -55,7 +53,7 @@ HWND List(HWND dialog)
 
 int SelectedRow(HWND dialog)
 {
-    return (int)SendMessageA(List(dialog), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    return SelectedListRow(dialog, IDC_LEPW_LIST);
 }
 
 void CreateColumns(HWND dialog)
@@ -117,18 +115,7 @@ void OnCommand(HWND dialog, int id, int)
 
 BOOL OnNotify(HWND dialog, const NMHDR* header)
 {
-    if (header->idFrom != IDC_LEPW_LIST)
-        return FALSE;
-    switch (header->code) {
-    case NM_DBLCLK:
-        if (SelectedRow(dialog) >= 0)
-            OnModify(dialog);
-        return TRUE;
-    case NM_SETFOCUS:
-        SelectRowOnFocus(List(dialog));
-        return TRUE;
-    }
-    return FALSE;
+    return ListRowNotify(dialog, header, IDC_LEPW_LIST, OnModify);
 }
 
 INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -222,6 +209,9 @@ INT_PTR CALLBACK WeeklyExposureProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 INT_PTR CALLBACK WeeklyEditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (AnswerDialogHelp(message, wParam, lParam, kEditTooltips, sizeof kEditTooltips / sizeof kEditTooltips[0],
+                         kEditHelpTopics))
+        return TRUE;
     switch (message) {
     case WM_INITDIALOG:
         return OnEditInit(dialog, (int)lParam);
@@ -237,15 +227,6 @@ INT_PTR CALLBACK WeeklyEditProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             EndDialog(dialog, IDCANCEL);
             break;
         }
-        return TRUE;
-    case WM_NOTIFY:
-        return AnswerTooltip((const NMHDR*)lParam, kEditTooltips,
-                             sizeof kEditTooltips / sizeof kEditTooltips[0]);
-    case WM_HELP:
-        ContextHelpForControl((const HELPINFO*)lParam, kEditHelpTopics);
-        return TRUE;
-    case WM_CONTEXTMENU:
-        ContextHelpMenu((HWND)wParam, kEditHelpTopics);
         return TRUE;
     }
     return FALSE;

@@ -147,6 +147,14 @@ void OnDropFiles(HWND dialog, HDROP drop, const Calculator& calculator)
         calculator.dropped(dialog);
 }
 
+void OnPaint(HWND dialog, const Calculator& calculator)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(dialog, &paint);
+    calculator.paint(dialog, dc);
+    EndPaint(dialog, &paint);
+}
+
 }  // namespace
 
 bool LoadCalculatorFile(HWND dialog, const char* path, const Calculator& calculator)
@@ -222,6 +230,11 @@ INT_PTR CalculatorProc(const Calculator& calculator, HWND dialog, UINT message, 
         return TRUE;
     case WM_CLOSE:
         CloseCalculator(dialog, calculator);
+        return TRUE;
+    case WM_PAINT:
+        if (!calculator.paint)
+            break;
+        OnPaint(dialog, calculator);
         return TRUE;
     case WM_DESTROY:
         if (calculator.message)

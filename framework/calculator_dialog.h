@@ -66,6 +66,8 @@ struct Calculator {
     BOOL (*notify)(HWND dialog, const NMHDR* header);
     // Every other message; returns what a dialog procedure returns.
     INT_PTR (*message)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    // Draws what the dialog paints itself (a chart, an audiogram) on dc.
+    void (*paint)(HWND dialog, HDC dc);
 };
 
 INT_PTR CalculatorProc(const Calculator& calculator, HWND dialog, UINT message, WPARAM wParam,

@@ -151,3 +151,25 @@ INT_PTR ListDrawMessage(HWND dialog, UINT message, LPARAM lParam)
         return DrawListItem(dialog, (const DRAWITEMSTRUCT*)lParam);
     return FALSE;
 }
+
+bool ListRowNotify(HWND dialog, const NMHDR* header, int listId, void (*editRow)(HWND dialog))
+{
+    if ((int)header->idFrom != listId)
+        return false;
+    HWND list = GetDlgItem(dialog, listId);
+    switch (header->code) {
+    case NM_DBLCLK:
+        if (SelectedListRow(dialog, listId) >= 0)
+            editRow(dialog);
+        return true;
+    case NM_SETFOCUS:
+        SelectRowOnFocus(list);
+        return true;
+    }
+    return false;
+}
+
+int SelectedListRow(HWND dialog, int listId)
+{
+    return (int)SendDlgItemMessageA(dialog, listId, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+}

@@ -31,3 +31,11 @@ INT_PTR ColourResult(HDC dc);
 // The owner-drawn list views of a dialog: WM_MEASUREITEM and WM_DRAWITEM
 // answered, anything else not (0).
 INT_PTR ListDrawMessage(HWND dialog, UINT message, LPARAM lParam);
+
+// The list of a calculator whose rows are edited in an entry dialog: a double
+// click on a selected row edits it, and the list taking the focus selects a
+// row. True when the notification was one of these.
+bool ListRowNotify(HWND dialog, const NMHDR* header, int listId, void (*editRow)(HWND dialog));
+
+// The selected row of a list view, -1 when none.
+int SelectedListRow(HWND dialog, int listId);

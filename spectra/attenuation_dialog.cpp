@@ -158,22 +158,11 @@ INT_PTR OnColorEdit(HDC dc, HWND control)
     return (INT_PTR)GetStockObject(WHITE_BRUSH);
 }
 
-void OnPaint(HWND dialog)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(dialog, &paint);
-    DrawAttenuationChart(dialog, dc);
-    EndPaint(dialog, &paint);
-}
-
 INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CTLCOLOREDIT:
         return OnColorEdit((HDC)wParam, (HWND)lParam);
-    case WM_PAINT:
-        OnPaint(dialog);
-        return TRUE;
     }
     return FALSE;
 }
@@ -183,7 +172,7 @@ const Calculator kAttenuation = {
     kDialogHelpTopic, nullptr, g_attenuation.notes,
     "SPI", IDS_FILTER_SPI, ".spi", g_attenuation.currentFile,
     SaveAttenuationKeys, LoadAttenuationKeys, BuildAttenuationReport, PrintAttenuation,
-    Prepare, Redraw, Redraw, nullptr, OnCommand, nullptr, OnMessage,
+    Prepare, Redraw, Redraw, nullptr, OnCommand, nullptr, OnMessage, DrawAttenuationChart,
 };
 
 }  // namespace

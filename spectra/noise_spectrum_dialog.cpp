@@ -106,14 +106,6 @@ INT_PTR OnColorStatic(HDC dc, HWND control)
     return (INT_PTR)s_resultBrush;
 }
 
-void OnPaint(HWND dialog)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(dialog, &paint);
-    RecomputeNoiseSpectrum(dialog, dc);
-    EndPaint(dialog, &paint);
-}
-
 void OnDestroy()
 {
     if (s_fieldBrush)
@@ -131,9 +123,6 @@ INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         return OnColorEdit((HDC)wParam, (HWND)lParam);
     case WM_CTLCOLORSTATIC:
         return OnColorStatic((HDC)wParam, (HWND)lParam);
-    case WM_PAINT:
-        OnPaint(dialog);
-        return TRUE;
     case WM_DESTROY:
         OnDestroy();
         return FALSE;
@@ -146,7 +135,7 @@ const Calculator kNoiseSpectrum = {
     kDialogHelpTopic, nullptr, g_noiseSpectrum.notes,
     "SPR", IDS_FILTER_SPR, ".spr", g_noiseSpectrum.currentFile,
     SaveNoiseSpectrumKeys, LoadNoiseSpectrumKeys, BuildNoiseSpectrumReport, PrintNoiseSpectrum,
-    Prepare, Recompute, Recompute, nullptr, OnCommand, nullptr, OnMessage,
+    Prepare, Recompute, Recompute, nullptr, OnCommand, nullptr, OnMessage, RecomputeNoiseSpectrum,
 };
 
 }  // namespace
