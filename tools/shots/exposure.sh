@@ -4,15 +4,7 @@
 # Each calculator is opened by handing fonexa.exe a data file of its type;
 # its entry dialog is opened with the keyboard.
 set -e
-here=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "$1" && pwd)
-mkdir -p "$2"
-out=$(cd "$2" && pwd)
-prefix="$build/wineprefix-x11"
-"$here/wine-prefix.sh" "$prefix" x11
-exec 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&-
-export WINEPREFIX="$prefix" WINEDEBUG=-all LANG=it_IT.UTF-8 LC_ALL=it_IT.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/lib.sh"
 
 data=$(mktemp -d)
 trap 'rm -rf "$data"' EXIT

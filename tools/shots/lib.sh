@@ -3,6 +3,7 @@
 # openbox and runs a list of steps.
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
+mkdir -p "$2"
 out=$(cd "$2" && pwd)
 prefix="$build/wineprefix-x11"
 "$here/wine-prefix.sh" "$prefix" x11
