@@ -16,7 +16,7 @@ session "
     shot main-window
     xdotool key alt+f; shot menu-file
     xdotool key Escape Escape alt+m; shot menu-modifica
-    xdotool key Escape Escape F10 Left Down; shot menu-help
+    xdotool key Escape Escape alt+m Right Right Down; shot menu-help
     xdotool key i; sleep 2; shot info-box
 "
 session "
