@@ -13,6 +13,7 @@
 #include "shell/main_window.h"
 #include "shell/program_paths.h"
 #include "shell/version_info.h"
+#include "protectors/selection_wizard.h"
 #include "spectra/attenuation_dialog.h"
 #include "spectra/noise_spectrum_dialog.h"
 
@@ -104,6 +105,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         break;
     case IDM_ATTENUATION_SPECTRUM:
         OpenCalculator("SPETTRODPI", AttenuationProc, lParam);
+        break;
+    case IDM_PROTECTOR_SELECTION:
+        ShowProtectorSelection(g_main.window, CommandFile(lParam));
         break;
     case IDM_DOCUMENT:
         if (!CommandFile(lParam))
