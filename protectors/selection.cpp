@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
 
 #include "protectors/methods.h"
 #include "protectors/verdict.h"
@@ -60,17 +62,17 @@ unsigned EnabledMethods(bool hasLaeq, bool hasLceq, bool hasSpectrum)
 
 namespace {
 
-std::string Format(const char* format, double a)
+double Shown(double value)
 {
-    char text[128];
-    snprintf(text, sizeof text, format, std::isfinite(a) ? a : 0.0);
-    return text;
+    return std::isfinite(value) ? value : 0.0;
 }
 
-std::string Format(const char* format, double a, double b)
+// A printout text of a format and its numbers (never "inf" or "nan").
+template <typename... Numbers>
+std::string Format(const char* format, Numbers... values)
 {
-    char text[128];
-    snprintf(text, sizeof text, format, std::isfinite(a) ? a : 0.0, std::isfinite(b) ? b : 0.0);
+    char text[160];
+    snprintf(text, sizeof text, format, Shown(values)...);
     return text;
 }
 
@@ -86,11 +88,15 @@ std::string BandLine(const double levels[kOctaveBands])
 
 std::string HmlLine(const ProtectorSelection& s)
 {
-    char text[160];
-    snprintf(text, sizeof text, "    H = %4.1f dB   M = %4.1f dB   L = %4.1f dB",
-             std::isfinite(s.h) ? s.h : 0.0, std::isfinite(s.m) ? s.m : 0.0,
-             std::isfinite(s.l) ? s.l : 0.0);
-    return text;
+    return Format("    H = %4.1f dB   M = %4.1f dB   L = %4.1f dB", s.h, s.m, s.l);
+}
+
+// The rows of a list whose items are printed only when they hold.
+void AddWhen(std::vector<std::string>* lines, std::initializer_list<std::pair<bool, const char*>> items)
+{
+    for (const auto& item : items)
+        if (item.first)
+            lines->push_back(item.second);
 }
 
 }  // namespace
@@ -106,21 +112,14 @@ std::vector<std::string> SelectionPrintLines(const ProtectorSelection& s)
         (s.answer2 == 1 ? "SI" : "NO"));
     lines.push_back("Tipologie consigliate di otoprotettore:");
     RecommendedTypes types = RecommendedProtectors(s.answer1, s.answer2);
-    if (types.coveredCushions)
-        lines.push_back("    Cuffie con cuscinetti ricoperti o imbottiti");
-    if (types.earmuffs)
-        lines.push_back("    Cuffie");
-    if (types.bandedPlugs)
-        lines.push_back("    Inserti con archetto");
-    if (types.disposablePlugs)
-        lines.push_back("    Inserti monouso");
+    AddWhen(&lines, {{types.coveredCushions, "    Cuffie con cuscinetti ricoperti o imbottiti"},
+                     {types.earmuffs, "    Cuffie"},
+                     {types.bandedPlugs, "    Inserti con archetto"},
+                     {types.disposablePlugs, "    Inserti monouso"}});
     lines.push_back("Informazioni disponibili sul rumore:");
-    if (s.hasLaeq)
-        lines.push_back("    Livello equivalente pesato A.");
-    if (s.hasLceq)
-        lines.push_back("    Livello equivalente pesato C.");
-    if (s.hasSpectrum)
-        lines.push_back("    Spettro di frequenza in banda d'ottava.");
+    AddWhen(&lines, {{s.hasLaeq != 0, "    Livello equivalente pesato A."},
+                     {s.hasLceq != 0, "    Livello equivalente pesato C."},
+                     {s.hasSpectrum != 0, "    Spettro di frequenza in banda d'ottava."}});
     const ProtectionMethodInfo* info = ProtectionMethodInfoOf(s.method);
     lines.push_back(std::string("Metodo di calcolo utilizzato: ") + (info ? info->printedName : ""));
     lines.push_back("Caratteristiche del rumore:");

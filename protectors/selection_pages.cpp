@@ -88,40 +88,22 @@ const PageField kHmlFields[] = {
     {IDC_DPI_L, kValueL, "%4.1f"},
 };
 
-const WizardPage& PageOf(int templateId)
-{
-    for (const WizardPage& page : kSelectionPages)
-        if (page.templateId == templateId)
-            return page;
-    return kSelectionPages[0];
-}
-
-bool RunSnr(HWND page)
+// The SNR methods: a level (the page's first field) and the SNR.
+bool RunSnrMethod(HWND page, double& level, double (*method)(double level, double snr))
 {
     double v[2];
-    if (!ReadCheckedFields(page, PageOf(IDD_DPI_SNR), v) || RefuseZeros(page, {v[1], v[0]}))
+    if (!ReadCheckedFields(page, DescribedPage(page), v) || RefuseZeros(page, {v[1], v[0]}))
         return false;
-    Record().lceq = v[0];
+    level = v[0];
     Record().snr = v[1];
-    Record().effectiveLevel = SnrMethod(v[0], v[1]);
-    return true;
-}
-
-bool RunCorrectedSnr(HWND page)
-{
-    double v[2];
-    if (!ReadCheckedFields(page, PageOf(IDD_DPI_CORRECTED_SNR), v) || RefuseZeros(page, {v[1], v[0]}))
-        return false;
-    Record().laeq = v[0];
-    Record().snr = v[1];
-    Record().effectiveLevel = CorrectedSnrMethod(v[0], v[1]);
+    Record().effectiveLevel = method(v[0], v[1]);
     return true;
 }
 
 bool RunOctaveBand(HWND page)
 {
     double v[2 * kOctaveBands];
-    if (!ReadCheckedFields(page, PageOf(IDD_DPI_OCTAVE_BAND), v))
+    if (!ReadCheckedFields(page, DescribedPage(page), v))
         return false;
     // Band by band: the bands before a refused one stay in the record.
     for (int k = 0; k < kOctaveBands; ++k) {
@@ -137,7 +119,7 @@ bool RunOctaveBand(HWND page)
 bool RunHml(HWND page)
 {
     double v[5];
-    if (!ReadCheckedFields(page, PageOf(IDD_DPI_HML), v) || RefuseZeros(page, {v[2], v[3], v[4], v[0], v[1]}))
+    if (!ReadCheckedFields(page, DescribedPage(page), v) || RefuseZeros(page, {v[2], v[3], v[4], v[0], v[1]}))
         return false;
     ProtectorSelection& s = Record();
     s.laeq = v[0];
@@ -152,7 +134,7 @@ bool RunHml(HWND page)
 bool RunHmlCheck(HWND page)
 {
     double v[4];
-    if (!ReadCheckedFields(page, PageOf(IDD_DPI_HML_CHECK), v) || RefuseZeros(page, {v[1], v[2], v[3], v[0]}))
+    if (!ReadCheckedFields(page, DescribedPage(page), v) || RefuseZeros(page, {v[1], v[2], v[3], v[0]}))
         return false;
     ProtectorSelection& s = Record();
     s.laeq = v[0];
@@ -170,20 +152,15 @@ bool RunHmlCheck(HWND page)
 
 // ---- Method pages ----------------------------------------------------------------
 
-const WizardPage& Described(HWND page)
-{
-    return *(const WizardPage*)GetWindowLongPtrA(page, DWLP_USER);
-}
-
 void ShowMethodPage(HWND page)
 {
-    ShowPageFields(page, Described(page));
+    ShowPageFields(page, DescribedPage(page));
     SetWizardButtons(page, PSWIZB_BACK | PSWIZB_NEXT);
 }
 
 void TakeMethodPage(HWND page)
 {
-    TakePageFields(page, Described(page));
+    TakePageFields(page, DescribedPage(page));
 }
 
 void ShowHmlCheckPage(HWND page)
@@ -202,9 +179,9 @@ void TakeHmlCheckPage(HWND page)
 LRESULT MethodNext(HWND page)
 {
     bool done = false;
-    switch (Described(page).method) {
-    case kMethodSnr: done = RunSnr(page); break;
-    case kMethodCorrectedSnr: done = RunCorrectedSnr(page); break;
+    switch (DescribedPage(page).method) {
+    case kMethodSnr: done = RunSnrMethod(page, Record().lceq, SnrMethod); break;
+    case kMethodCorrectedSnr: done = RunSnrMethod(page, Record().laeq, CorrectedSnrMethod); break;
     case kMethodOctaveBand: done = RunOctaveBand(page); break;
     case kMethodHml: done = RunHml(page); break;
     case kMethodHmlCheck: done = RunHmlCheck(page); break;
@@ -214,7 +191,7 @@ LRESULT MethodNext(HWND page)
 
 LRESULT MethodBack(HWND page)
 {
-    Described(page).take(page);
+    DescribedPage(page).take(page);
     return IDD_DPI_METHOD_CHOICE;
 }
 
@@ -544,6 +521,11 @@ void TakePageFields(HWND page, const WizardPage& description)
     for (size_t i = 0; i < description.fieldCount; ++i)
         SelectionValueOf(Record(), description.fields[i].value) =
             FieldNumber(page, description.fields[i].control);
+}
+
+const WizardPage& DescribedPage(HWND page)
+{
+    return *(const WizardPage*)GetWindowLongPtrA(page, DWLP_USER);
 }
 
 void SetWizardButtons(HWND page, DWORD buttons)

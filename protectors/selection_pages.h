@@ -64,6 +64,9 @@ struct WizardPage {
 
 extern const WizardPage kSelectionPages[8];
 
+// The description of a page, kept in its DWLP_USER from its creation on.
+const WizardPage& DescribedPage(HWND page);
+
 // The page of a method, 0 for no method.
 int MethodPageTemplate(int method);
 

@@ -39,16 +39,11 @@ ProtectorSelection& Record()
     return g_protectorSelection;
 }
 
-const WizardPage& Described(HWND page)
-{
-    return *(const WizardPage*)GetWindowLongPtrA(page, DWLP_USER);
-}
-
 // Shows the record on the page and sets the wizard's buttons.
 void Activate(HWND page)
 {
     ShowFileName(page);
-    Described(page).show(page);
+    DescribedPage(page).show(page);
 }
 
 // ---- Page buttons ------------------------------------------------------------------
@@ -66,12 +61,19 @@ void SaveTo(HWND page, const char* path)
     ShowFileName(page);
 }
 
-void SaveAs(HWND page)
+// The open or save dialog of the data files; true with the chosen path.
+bool ChooseFile(HWND page, bool saving, UINT filterId, char* path, size_t capacity)
 {
     char title[64];
-    LoadStr(title, sizeof title, IDS_SAVE_DATA_TITLE);
+    LoadStr(title, sizeof title, saving ? IDS_SAVE_DATA_TITLE : IDS_LOAD_DATA_TITLE);
+    return saving ? SaveDataFileDialog(page, title, filterId, path, capacity)
+                  : OpenDataFileDialog(page, title, filterId, path, capacity);
+}
+
+void SaveAs(HWND page)
+{
     char path[MAX_PATH];
-    if (SaveDataFileDialog(page, title, IDS_FILTER_DPI, path, sizeof path))
+    if (ChooseFile(page, true, IDS_FILTER_DPI, path, sizeof path))
         SaveTo(page, path);
 }
 
@@ -85,16 +87,14 @@ void Save(HWND page)
 
 void Open(HWND page)
 {
-    char title[64];
-    LoadStr(title, sizeof title, IDS_LOAD_DATA_TITLE);
     char path[MAX_PATH];
-    if (OpenDataFileDialog(page, title, IDS_FILTER_DPI, path, sizeof path))
+    if (ChooseFile(page, false, IDS_FILTER_DPI, path, sizeof path))
         OpenSelectionFile(page, path);
 }
 
 void Print(HWND page)
 {
-    Described(page).take(page);
+    DescribedPage(page).take(page);
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     PrintProtectorSelection();
     SetCursor(old);
@@ -104,15 +104,13 @@ void Print(HWND page)
 // only; the record takes them when the page's fields are taken.
 void LoadSpectrumForPage(HWND page, SpectrumKind kind)
 {
-    char title[64];
-    LoadStr(title, sizeof title, IDS_LOAD_DATA_TITLE);
     char path[MAX_PATH];
     UINT filter = kind == kNoiseSpectrum ? IDS_FILTER_SPR : IDS_FILTER_SPI;
     ProtectorSelection values = StartSelection();
-    if (!OpenDataFileDialog(page, title, filter, path, sizeof path) ||
+    if (!ChooseFile(page, false, filter, path, sizeof path) ||
         !ReadSpectrumFile(kind, path, &values))
         return;
-    const WizardPage& description = Described(page);
+    const WizardPage& description = DescribedPage(page);
     for (size_t i = 0; i < description.fieldCount; ++i) {
         const PageField& field = description.fields[i];
         if (IsNoiseValue(field.value) != (kind == kNoiseSpectrum))
@@ -127,7 +125,7 @@ void LoadSpectrumForPage(HWND page, SpectrumKind kind)
 // True for the commands every page shares.
 bool PageButton(HWND page, int id)
 {
-    const WizardPage& description = Described(page);
+    const WizardPage& description = DescribedPage(page);
     switch (id) {
     case IDM_CALC_OPEN:
         Open(page);
@@ -187,7 +185,7 @@ BOOL OnInitDialog(HWND page, const PROPSHEETPAGEA* sheetPage)
 
 void AnswerTooltipRequest(HWND page, const NMHDR* header)
 {
-    const WizardPage& description = Described(page);
+    const WizardPage& description = DescribedPage(page);
     int control = TooltipControl(header);
     const char* text = description.tooltip ? description.tooltip(control) : nullptr;
     const TooltipText* tables[2] = {description.tooltips, kFootTips};
@@ -213,7 +211,7 @@ BOOL OnNotify(HWND page, const NMHDR* header)
         AnswerTooltipRequest(page, header);
         return TRUE;
     }
-    const WizardPage& description = Described(page);
+    const WizardPage& description = DescribedPage(page);
     switch (header->code) {
     case PSN_SETACTIVE:
         RegisterTooltipDialog(page);
@@ -253,16 +251,16 @@ INT_PTR CALLBACK SelectionPageProc(HWND page, UINT message, WPARAM wParam, LPARA
         return FALSE;
     switch (message) {
     case WM_COMMAND:
-        if (!PageButton(page, LOWORD(wParam)) && Described(page).command)
-            Described(page).command(page, LOWORD(wParam), HIWORD(wParam));
+        if (!PageButton(page, LOWORD(wParam)) && DescribedPage(page).command)
+            DescribedPage(page).command(page, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_NOTIFY:
         return OnNotify(page, (const NMHDR*)lParam);
     case WM_HELP:
-        ContextHelpForControl((const HELPINFO*)lParam, Described(page).helpTopics);
+        ContextHelpForControl((const HELPINFO*)lParam, DescribedPage(page).helpTopics);
         return TRUE;
     case WM_CONTEXTMENU:
-        ContextHelpMenu((HWND)wParam, Described(page).helpTopics);
+        ContextHelpMenu((HWND)wParam, DescribedPage(page).helpTopics);
         return TRUE;
     case WM_DROPFILES:
         OnDropFiles(page, (HDROP)wParam);
@@ -318,7 +316,7 @@ bool OpenSelectionFile(HWND page, const char* path)
     if (!LoadSelectionFile(&Record(), loaded))
         return false;
     snprintf(Record().currentFile, sizeof Record().currentFile, "%s", loaded);
-    const WizardPage& description = Described(page);
+    const WizardPage& description = DescribedPage(page);
     int method = Record().method;
     if (description.method && IsNamedMethod(method) && method != description.method) {
         char text[160];

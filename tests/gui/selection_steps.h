@@ -55,6 +55,13 @@ inline void Toggle(const gui::Window& page, int id)
     gui::Perform([item] { SendMessageA(item, BM_CLICK, 0, 0); });
 }
 
+// Field texts replaced, as pasting over them does.
+inline void FillFields(const gui::Window& page, const std::vector<std::pair<int, std::string>>& fields)
+{
+    for (const auto& field : fields)
+        page.SetText(field.first, field.second);
+}
+
 inline bool Checked(const gui::Window& page, int id)
 {
     return SendMessageA(page.Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;

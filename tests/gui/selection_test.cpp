@@ -237,8 +237,7 @@ TEST_F(Selection, EachMethodGivesItsLevelAndVerdict)
             Window page = Page(sheet);
             EXPECT_TRUE(ButtonEnabled(sheet, kBackButton));
             EXPECT_TRUE(ButtonEnabled(sheet, kNextButton));
-            for (const auto& field : example.fields)
-                page.SetText(field.first, field.second);
+            FillFields(page, example.fields);
             if (example.classL)
                 Toggle(page, IDC_DPI_CLASS_L);
             Press(sheet, PSBTN_NEXT);
@@ -303,10 +302,7 @@ TEST_F(Selection, TheHmlCheckRefusesWhenTheNoiseIsNotKnownEnough)
         ChooseMethod(sheet, false, false, true, IDC_DPI_USE_HML_CHECK);
         Window page = Page(sheet);
         EXPECT_TRUE(Checked(page, IDC_DPI_CLASS_HM));
-        page.SetText(IDC_DPI_LAEQ, "110");
-        page.SetText(IDC_DPI_H, "30");
-        page.SetText(IDC_DPI_M, "20");
-        page.SetText(IDC_DPI_L, "10");
+        FillFields(page, {{IDC_DPI_LAEQ, "110"}, {IDC_DPI_H, "30"}, {IDC_DPI_M, "20"}, {IDC_DPI_L, "10"}});
         Press(sheet, PSBTN_NEXT);
         // 110 - 20 = 90 is above 85, 110 - 30 = 80 is not.
         EXPECT_EQ(AnswerBox(),
@@ -340,8 +336,7 @@ TEST_F(Selection, ZerosAndTextThatIsNoNumberAreRefusedAndThePageStays)
             Window sheet = OpenWizard();
             ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
             Window page = Page(sheet);
-            page.SetText(IDC_DPI_LCEQ, "100");
-            page.SetText(IDC_DPI_SNR_VALUE, "25");
+            FillFields(page, {{IDC_DPI_LCEQ, "100"}, {IDC_DPI_SNR_VALUE, "25"}});
             page.SetText(c.field, c.text);
             Press(sheet, PSBTN_NEXT);
             std::vector<std::string> seen;
@@ -434,8 +429,7 @@ TEST_F(Selection, SavedFileHoldsEveryKeyInItsOrder)
         Toggle(Page(sheet), IDC_DPI_Q2_NO);
         ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
         Window page = Page(sheet);
-        page.SetText(IDC_DPI_LCEQ, "100");
-        page.SetText(IDC_DPI_SNR_VALUE, "25");
+        FillFields(page, {{IDC_DPI_LCEQ, "100"}, {IDC_DPI_SNR_VALUE, "25"}});
         Press(sheet, PSBTN_NEXT);
         Window results = Page(sheet);
         results.SetText(IDC_NOTES, "Reparto presse\r\n\r\nturno B");
@@ -469,8 +463,7 @@ TEST_F(Selection, AFileOfAnotherMethodMovesToItsPageOverTheStaleFields)
         Window sheet = OpenWizard();
         ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
         Window page = Page(sheet);
-        page.SetText(IDC_DPI_LCEQ, "99");
-        page.SetText(IDC_DPI_SNR_VALUE, "33");
+        FillFields(page, {{IDC_DPI_LCEQ, "99"}, {IDC_DPI_SNR_VALUE, "33"}});
         OpenOnPage(page, path);
         EXPECT_EQ(AnswerBox(),
                   "Attenzione: il metodo verr\xe0 cambiato.: Il file aperto fa riferimento ad un metodo di calcolo "
@@ -541,8 +534,7 @@ TEST_F(Selection, ResultsOfAFileWithoutMethodGoBackToTheMethodChoice)
         Window sheet = OpenWizard();
         ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
         Window page = Page(sheet);
-        page.SetText(IDC_DPI_LCEQ, "100");
-        page.SetText(IDC_DPI_SNR_VALUE, "25");
+        FillFields(page, {{IDC_DPI_LCEQ, "100"}, {IDC_DPI_SNR_VALUE, "25"}});
         Press(sheet, PSBTN_NEXT);
         Window results = Page(sheet);
         OpenOnPage(results, path);
@@ -632,9 +624,8 @@ TEST_F(Selection, PrintoutListsTheAnswersTheMethodAndTheVerdict)
         Toggle(Page(sheet), IDC_DPI_Q1_NO);
         ChooseMethod(sheet, false, true, true, IDC_DPI_USE_HML);
         Window page = Page(sheet);
-        for (auto field : std::vector<std::pair<int, const char*>>{
-                 {IDC_DPI_LAEQ, "100"}, {IDC_DPI_LCEQ, "102"}, {IDC_DPI_H, "30"}, {IDC_DPI_M, "25"}, {IDC_DPI_L, "20"}})
-            page.SetText(field.first, field.second);
+        FillFields(page, {{IDC_DPI_LAEQ, "100"}, {IDC_DPI_LCEQ, "102"}, {IDC_DPI_H, "30"}, {IDC_DPI_M, "25"},
+                          {IDC_DPI_L, "20"}});
         Press(sheet, PSBTN_NEXT);
         Window results = Page(sheet);
         results.SetText(IDC_NOTES, "Rilievo del 3 marzo");
