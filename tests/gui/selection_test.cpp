@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -571,6 +572,24 @@ TEST_F(Selection, AFileOfAnotherTypeIsNotLoadedNorSavedInto)
     });
     EXPECT_EQ(gui::ReadFile(other), content);
     EXPECT_EQ(NonEmpty(gui::FileLines(mine))[1], "Tipo=DPI");
+}
+
+TEST_F(Selection, ASaveThatCannotWriteIsToldAndKeepsTheCurrentFile)
+{
+    std::string missing = Path("cartella-assente") + "\\scelta.dpi";
+    snprintf(g_protectorSelection.currentFile, sizeof g_protectorSelection.currentFile, "%s", missing.c_str());
+    gui::RunScript([&] {
+        Window sheet = OpenWizard();
+        Window page = Page(sheet);
+        page.Click(IDM_CALC_SAVE);
+        Window box = gui::WaitMessageBox();
+        EXPECT_EQ(box.Title(), "Salvataggio file di dati");
+        EXPECT_NE(box.BoxText().find("Impossibile salvare il file"), std::string::npos);
+        box.Answer(IDOK);
+        EXPECT_EQ(page.Text(IDC_DPI_FILE), missing);
+        Cancel(sheet);
+    });
+    EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(Selection, ASecondOpeningShowsTheFirstOnesAnswersAndFile)

@@ -73,7 +73,7 @@ TEST(CommandLinePath, APathLongerThanTheBufferIsIgnoredNotCut)
     EXPECT_STREQ(small, "");
     // 260 characters: cut at 259 it would end in ".le", or in another
     // file's extension.
-    std::string longPath = "C:\\" + std::string(252, 'a') + ".lep";
+    std::string longPath = "C:\\" + std::string(253, 'a') + ".lep";
     ASSERT_EQ(longPath.size(), 260u);
     char path[260];
     CommandLinePath(longPath.c_str(), path, sizeof path);
