@@ -220,6 +220,12 @@ void TakeQuestions(HWND page)
     Record().answer2 = IsDlgButtonChecked(page, IDC_DPI_Q2_YES) == BST_CHECKED;
 }
 
+LRESULT QuestionsNext(HWND page)
+{
+    TakeQuestions(page);
+    return IDD_DPI_METHOD_CHOICE;
+}
+
 void QuestionCommand(HWND page, int id, int notification)
 {
     if (notification != BN_CLICKED || id < IDC_DPI_Q1_YES || id > IDC_DPI_Q2_NO)
@@ -311,8 +317,9 @@ LRESULT MethodChoiceNext(HWND page)
     return target ? target : -1;
 }
 
-LRESULT MethodChoiceBack(HWND)
+LRESULT MethodChoiceBack(HWND page)
 {
+    TakeMethodChoice(page);
     return IDD_DPI_QUESTIONS;
 }
 
@@ -458,7 +465,7 @@ HelpTopic s_resultsTopics[COUNT(kResultsHelp) + 2];
 
 const WizardPage kSelectionPages[8] = {
     {IDD_DPI_QUESTIONS, 100235, 0, nullptr, 0, TABLE(kQuestionTips), nullptr, TABLE(kQuestionHelp),
-     s_questionTopics, ShowQuestions, TakeQuestions, NoNext, NoNext, QuestionCommand},
+     s_questionTopics, ShowQuestions, TakeQuestions, QuestionsNext, NoNext, QuestionCommand},
     {IDD_DPI_METHOD_CHOICE, 100240, 0, nullptr, 0, TABLE(kChoiceTips), nullptr, TABLE(kChoiceHelp),
      s_choiceTopics, ShowMethodChoice, TakeMethodChoice, MethodChoiceNext, MethodChoiceBack,
      MethodChoiceCommand},

@@ -52,10 +52,12 @@ struct WizardPage {
     // Shows the record and sets the wizard's buttons (on becoming active and
     // after a file was opened).
     void (*show)(HWND page);
-    // The page's fields into the record, without checks.
+    // The page's fields into the record, without checks (the file buttons,
+    // Cancel and Finish).
     void (*take)(HWND page);
     // Next and Back: the template to go to, 0 for the next or previous one,
-    // -1 to stay.
+    // -1 to stay. Each takes the fields it keeps (Next of a method page only
+    // what passed its checks).
     LRESULT (*next)(HWND page);
     LRESULT (*back)(HWND page);
     // The page's own controls.

@@ -22,9 +22,6 @@ const char kExtension[] = ".dpi";
 
 // The file named when the wizard opened, loaded by its first page.
 char s_openPath[MAX_PATH];
-// A load that moves to the loaded method's page: the page left must not take
-// its stale fields over what was just loaded.
-bool s_leavingAfterLoad;
 
 const TooltipText kFootTips[] = {
     {IDM_CALC_OPEN, "Selezionare per aprire un file"},
@@ -218,8 +215,9 @@ BOOL OnNotify(HWND page, const NMHDR* header)
         Activate(page);
         return Answer(page, 0);
     case PSN_KILLACTIVE:
-        if (!s_leavingAfterLoad)
-            description.take(page);
+        // Each way out takes the fields itself: Next only once they have
+        // passed the method's checks, and a load that moves to its method's
+        // page not at all (they would overwrite what was just loaded).
         return Answer(page, FALSE);
     case PSN_WIZNEXT:
         return Answer(page, description.next(page));
@@ -323,9 +321,7 @@ bool OpenSelectionFile(HWND page, const char* path)
         snprintf(text, sizeof text, "Il file aperto fa riferimento ad un metodo di calcolo diverso dal %s.",
                  ProtectionMethodInfoOf(description.method)->pageTitle);
         MessageBoxA(page, text, "Attenzione: il metodo verrà cambiato.", MB_OK | MB_ICONINFORMATION);
-        s_leavingAfterLoad = true;
         PropSheet_SetCurSelByID(GetParent(page), MethodPageTemplate(method));
-        s_leavingAfterLoad = false;
         return true;
     }
     Activate(page);

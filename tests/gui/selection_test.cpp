@@ -346,7 +346,10 @@ TEST_F(Selection, ZerosAndTextThatIsNoNumberAreRefusedAndThePageStays)
             EXPECT_EQ(seen, c.boxes) << c.text;
             EXPECT_EQ(sheet.Title(), "Metodo SNR");
             EXPECT_EQ(page.Text(c.field), c.shownAfter);
+            // A refused page puts nothing into the record.
             EXPECT_EQ(g_protectorSelection.effectiveLevel, 0.0);
+            EXPECT_EQ(g_protectorSelection.lceq, 0.0);
+            EXPECT_EQ(g_protectorSelection.snr, 0.0);
             Cancel(sheet);
         });
         EXPECT_EQ(gui::MessageBoxes().size(), c.boxes.size());
@@ -385,6 +388,9 @@ TEST_F(Selection, OctaveBandsFromSpectrumFilesAndAZeroBandRefused)
         Press(sheet, PSBTN_NEXT);
         EXPECT_EQ(AnswerBox(), kZero);
         EXPECT_EQ(sheet.Title(), "Metodo banda d'ottava");
+        EXPECT_EQ(g_protectorSelection.noise[5], 80.0);
+        EXPECT_EQ(g_protectorSelection.attenuation[5], 38.0);
+        EXPECT_EQ(g_protectorSelection.noise[6], 0.0);
         page.SetText(IDC_DPI_ATTENUATION_FIRST + 6, "36");
         // X = N + W - A: 48.9, 53.4, 55.8, 55.0, 49.2, 43.0, 37.9 dB; their
         // energies add up to 1.1021e6, 60.4 dB.
