@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <dlgs.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -622,6 +625,28 @@ TEST_F(Selection, ASecondOpeningShowsTheFirstOnesAnswersAndFile)
         Cancel(sheet);
     });
     EXPECT_TRUE(gui::MessageBoxes().empty());
+}
+
+TEST_F(Selection, TheTypeChoosersSeventhFilterOpensTheWizardWithTheFile)
+{
+    std::string path = Path("scelta.dpi");
+    gui::WriteFile(path, kHmlFile);
+    gui::RunScript([&] {
+        gui::MainCommand(IDM_OPEN);
+        Window dialog = gui::WaitWindow("Apri");
+        HWND types = dialog.Item(cmb1);
+        HWND box = dialog.hwnd();
+        gui::Perform([=] {
+            SendMessageA(types, CB_SETCURSEL, 6, 0);
+            SendMessageA(box, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), (LPARAM)types);
+            SendMessageA(box, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), (LPARAM)types);
+        });
+        gui::AnswerFileDialog(dialog, path);
+        Window sheet = gui::WaitWindow("Rispondere alle domande");
+        EXPECT_EQ(Page(sheet).Text(IDC_DPI_FILE), path);
+        Cancel(sheet);
+    });
+    EXPECT_EQ(g_protectorSelection.method, 4);
 }
 
 TEST_F(Selection, ADroppedFileLoadsAsOpenDoes)
