@@ -4,6 +4,7 @@
 #include <prsht.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "framework/message_filter.h"
 #include "framework/number_text.h"
@@ -68,13 +69,20 @@ const PageField kCorrectedSnrFields[] = {
     {IDC_DPI_SNR_VALUE, kValueSnr, "%4.1f"},
 };
 const PageField kOctaveBandFields[] = {
-    {8591, kValueNoise + 0, "%4.1f"},       {8592, kValueNoise + 1, "%4.1f"},
-    {8593, kValueNoise + 2, "%4.1f"},       {8594, kValueNoise + 3, "%4.1f"},
-    {8595, kValueNoise + 4, "%4.1f"},       {8596, kValueNoise + 5, "%4.1f"},
-    {8597, kValueNoise + 6, "%4.1f"},       {8598, kValueAttenuation + 0, "%4.1f"},
-    {8599, kValueAttenuation + 1, "%4.1f"}, {8600, kValueAttenuation + 2, "%4.1f"},
-    {8601, kValueAttenuation + 3, "%4.1f"}, {8602, kValueAttenuation + 4, "%4.1f"},
-    {8603, kValueAttenuation + 5, "%4.1f"}, {8604, kValueAttenuation + 6, "%4.1f"},
+    {IDC_DPI_NOISE_FIRST + 0, kValueNoise + 0, "%4.1f"},
+    {IDC_DPI_NOISE_FIRST + 1, kValueNoise + 1, "%4.1f"},
+    {IDC_DPI_NOISE_FIRST + 2, kValueNoise + 2, "%4.1f"},
+    {IDC_DPI_NOISE_FIRST + 3, kValueNoise + 3, "%4.1f"},
+    {IDC_DPI_NOISE_FIRST + 4, kValueNoise + 4, "%4.1f"},
+    {IDC_DPI_NOISE_FIRST + 5, kValueNoise + 5, "%4.1f"},
+    {IDC_DPI_NOISE_FIRST + 6, kValueNoise + 6, "%4.1f"},
+    {IDC_DPI_ATTENUATION_FIRST + 0, kValueAttenuation + 0, "%4.1f"},
+    {IDC_DPI_ATTENUATION_FIRST + 1, kValueAttenuation + 1, "%4.1f"},
+    {IDC_DPI_ATTENUATION_FIRST + 2, kValueAttenuation + 2, "%4.1f"},
+    {IDC_DPI_ATTENUATION_FIRST + 3, kValueAttenuation + 3, "%4.1f"},
+    {IDC_DPI_ATTENUATION_FIRST + 4, kValueAttenuation + 4, "%4.1f"},
+    {IDC_DPI_ATTENUATION_FIRST + 5, kValueAttenuation + 5, "%4.1f"},
+    {IDC_DPI_ATTENUATION_FIRST + 6, kValueAttenuation + 6, "%4.1f"},
 };
 const PageField kHmlCheckFields[] = {
     {IDC_DPI_LAEQ, kValueLaeq, "%5.1f"},
