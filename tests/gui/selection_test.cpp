@@ -489,7 +489,6 @@ TEST_F(Selection, AFileOfAnotherMethodMovesToItsPageOverTheStaleFields)
         EXPECT_EQ(g_protectorSelection.lceq, 96.0);
         EXPECT_EQ(g_protectorSelection.snr, 28.0);
         EXPECT_EQ(g_protectorSelection.actionLevel, 80.0);
-        // The file's method: 90 - (25 - (30 - 20)/8 * 4) rounded gives 70.
         Press(sheet, PSBTN_NEXT);
         ASSERT_EQ(sheet.Title(), "Risultati del calcolo");
         EXPECT_EQ(Page(sheet).Text(IDC_NOTES), "Linea 4");
