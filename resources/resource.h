@@ -220,4 +220,55 @@
 #define IDC_SETUP_PROGRESS_BAR    1011
 #define IDC_SETUP_ANIMATION       1012
 
+/* ---- Protector selection wizard: pages, page controls, icon ------------ */
+#define IDI_PROTECTOR_SELECTION   173
+#define IDD_DPI_QUESTIONS         111   /* "Rispondere alle domande" */
+#define IDD_DPI_METHOD_CHOICE     114   /* "Scelta del metodo di calcolo" */
+#define IDD_DPI_SNR               109
+#define IDD_DPI_CORRECTED_SNR     110
+#define IDD_DPI_OCTAVE_BAND       103
+#define IDD_DPI_HML_CHECK         104
+#define IDD_DPI_HML               105
+#define IDD_DPI_RESULTS           107
+/* Every page: 4123 "A&pri...", 40005 "&Salva", 4122 "Sa&lva con nome...",
+   1560 "Sta&mpa" and the file name 1577 */
+#define IDC_DPI_PRINT             1560
+#define IDC_DPI_FILE              1577
+/* 111 */
+#define IDC_DPI_Q1_YES            1572
+#define IDC_DPI_Q1_NO             1573
+#define IDC_DPI_Q2_YES            1574
+#define IDC_DPI_Q2_NO             1575
+#define IDC_DPI_EARMUFFS          1008
+#define IDC_DPI_COVERED_CUSHIONS  1009
+#define IDC_DPI_BANDED_PLUGS      1010
+#define IDC_DPI_DISPOSABLE_PLUGS  1011
+/* 114 */
+#define IDC_DPI_HAS_SPECTRUM      1012
+#define IDC_DPI_HAS_LCEQ          1013
+#define IDC_DPI_HAS_LAEQ          1014
+#define IDC_DPI_USE_OCTAVE_BAND   1002
+#define IDC_DPI_USE_HML           1003
+#define IDC_DPI_USE_HML_CHECK     1004
+#define IDC_DPI_USE_SNR           1005
+#define IDC_DPI_USE_CORRECTED_SNR 1006
+#define IDC_DPI_LA_80             1026
+#define IDC_DPI_LA_85             1027
+#define IDC_DPI_LA_90             1028
+/* Method pages */
+#define IDC_DPI_LCEQ              1005
+#define IDC_DPI_SNR_VALUE         1006
+#define IDC_DPI_LAEQ              1007
+#define IDC_DPI_CLASS_HM          1017
+#define IDC_DPI_CLASS_L           1018
+#define IDC_DPI_H                 1019
+#define IDC_DPI_M                 1020
+#define IDC_DPI_L                 1021
+#define IDC_DPI_NOISE_FIRST       8591  /* 8591..8597 */
+#define IDC_DPI_ATTENUATION_FIRST 8598  /* 8598..8604 */
+#define IDC_DPI_NOISE_FILE        1574  /* "&Rumore..." */
+#define IDC_DPI_PROTECTOR_FILE    1575  /* "&DPI..." */
+/* 107 */
+#define IDC_DPI_REPORT            1016
+
 #endif

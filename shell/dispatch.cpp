@@ -18,6 +18,7 @@
 #include "shell/chart_view.h"
 #include "shell/program_paths.h"
 #include "shell/version_info.h"
+#include "protectors/selection_wizard.h"
 #include "spectra/attenuation_dialog.h"
 #include "spectra/noise_spectrum_dialog.h"
 
@@ -115,6 +116,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         break;
     case IDM_DAMAGE:
         OpenCalculator("CALCOLOILG", DamageProc, lParam);
+        break;
+    case IDM_PROTECTOR_SELECTION:
+        ShowProtectorSelection(g_main.window, CommandFile(lParam));
         break;
     case IDM_CUT:
         if (documentView && document)

@@ -88,6 +88,25 @@ TEST(Startup, FileOnTheCommandLineOpensItsCalculator)
     CloseMain(fonexa, main);
 }
 
+TEST(Startup, SelectionFileOnTheCommandLineOpensTheWizard)
+{
+    std::string file = TempFile("scelta-e2e.dpi", "[FONEXA]\r\nTipo=DPI\r\n[SETTINGS]\r\nR1=0\r\nR2=1\r\n");
+    Fonexa fonexa(file);
+    HWND sheet = fonexa.WaitWindow("#32770", "Rispondere alle domande");
+    ASSERT_NE(sheet, nullptr);
+    HWND page = FindWindowExA(sheet, nullptr, "#32770", "Rispondere alle domande");
+    ASSERT_NE(page, nullptr);
+    // An edit of another process answers only WM_GETTEXT.
+    char shown[MAX_PATH] = "";
+    SendMessageA(GetDlgItem(page, IDC_DPI_FILE), WM_GETTEXT, sizeof shown, (LPARAM)shown);
+    EXPECT_EQ(std::string(shown), file);
+    EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_DPI_Q1_NO), BM_GETCHECK, 0, 0), BST_CHECKED);
+    PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    HWND main = fonexa.WaitWindow("Fonexa_Class", kTitle);
+    ASSERT_NE(main, nullptr);
+    CloseMain(fonexa, main);
+}
+
 TEST(Startup, UnknownFileTypeOnTheCommandLineIsIgnored)
 {
     std::string file = TempFile("appunti.txt", "niente");

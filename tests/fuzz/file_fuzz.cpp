@@ -28,6 +28,7 @@
 #include "exposure/group_level_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
 #include "framework/help.h"
+#include "protectors/selection_wizard.h"
 #include "resources/resource.h"
 #include "shell/app.h"
 #include "spectra/attenuation_dialog.h"
@@ -41,16 +42,35 @@ struct Calculator {
     const char* extension;
     const char* dialogTemplate;
     DLGPROC procedure;
+    // A window that is not a dialog of its own (the protector selection's
+    // property sheet): opened by this, files dropped on its current page.
+    HWND (*open)(HWND owner);
 };
 
+// The wizard on its octave-band page, so that loads refill method fields and
+// a file of another method moves the wizard to that method's page.
+HWND OpenSelectionOnBandPage(HWND owner)
+{
+    HWND sheet = CreateProtectorSelection(owner);
+    if (sheet)
+        SendMessageA(sheet, PSM_SETCURSELID, 0, IDD_DPI_OCTAVE_BAND);
+    return sheet;
+}
+
 const Calculator kCalculators[] = {
-    {".lep", "LEPD", DailyExposureProc},
-    {".spr", "SPETTRORUM", NoiseSpectrumProc},
-    {".spi", "SPETTRODPI", AttenuationProc},
-    {".lew", "LEPW", WeeklyExposureProc},
-    {".leg", "LEQGROUP", GroupLevelProc},
-    {".ilg", "CALCOLOILG", DamageProc},
+    {".lep", "LEPD", DailyExposureProc, nullptr},
+    {".spr", "SPETTRORUM", NoiseSpectrumProc, nullptr},
+    {".spi", "SPETTRODPI", AttenuationProc, nullptr},
+    {".lew", "LEPW", WeeklyExposureProc, nullptr},
+    {".leg", "LEQGROUP", GroupLevelProc, nullptr},
+    {".ilg", "CALCOLOILG", DamageProc, nullptr},
+    {".dpi", nullptr, nullptr, OpenSelectionOnBandPage},
 };
+
+HWND DropTarget(HWND window, const Calculator& calculator)
+{
+    return calculator.open ? (HWND)SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0) : window;
+}
 
 int s_boxes;
 HHOOK s_hook;
@@ -175,14 +195,20 @@ const SeedType* SeedsFor(const char* extension)
     return nullptr;
 }
 
+HWND OpenCalculator(HWND main, const Calculator& calculator)
+{
+    return calculator.open ? calculator.open(main)
+                           : CreateDialogParamA(GetModuleHandleA(nullptr), calculator.dialogTemplate, main,
+                                                calculator.procedure, 0);
+}
+
 // Fuzzes one calculator; returns the number of faults.
 int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, const std::string& folder)
 {
     const SeedType* seeds = SeedsFor(calculator.extension);
     if (!seeds)
         return 0;
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), calculator.dialogTemplate, main,
-                                     calculator.procedure, 0);
+    HWND dialog = OpenCalculator(main, calculator);
     if (!dialog) {
         printf("%s: the dialog could not be opened\n", calculator.extension);
         return 1;
@@ -205,7 +231,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
         }
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
-        Drop(dialog, path);
+        Drop(DropTarget(dialog, calculator), path);
         RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Pump();
         QueryPerformanceCounter(&end);
@@ -267,10 +293,9 @@ int main(int argc, char** argv)
         const char* dot = strrchr(replay, '.');
         for (const Calculator& calculator : kCalculators)
             if (dot && strcmp(dot, calculator.extension) == 0) {
-                HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), calculator.dialogTemplate, main,
-                                                 calculator.procedure, 0);
+                HWND dialog = OpenCalculator(main, calculator);
                 Pump();
-                Drop(dialog, replay);
+                Drop(DropTarget(dialog, calculator), replay);
                 RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 Pump();
                 std::string fault = Fault(dialog);

@@ -25,6 +25,13 @@ const std::vector<SeedType>& SeedFiles()
           "1000=40\r\n2000=42.7\r\n3000=40\r\n4000=40\r\n6000=40\r\n[DX]\r\n500=20\r\n1000=20\r\n"
           "2000=20\r\n3000=20\r\n4000=20\r\n6000=20\r\n[NOTE]\r\n1=a\r\nNum=1\r\n",
           "[FONEXA]\r\nTipo=ilg\r\nSIMM=1\r\n[SX]\r\n500=120\r\n2000=-5\r\n6000=35\r\n"}},
+        {".dpi",
+         {"[FONEXA]\r\nTipo=DPI\r\n[SETTINGS]\r\nLACT=85.0\r\nLIVEFF=60.0\r\nR1=0\r\nR2=1\r\nLAEQ=1\r\n"
+          "LCEQ=1\r\nBDO=1\r\nMETODO=5\r\n[NOISE]\r\n125=80.0\r\n250=82.0\r\n500=84.0\r\n1000=85.0\r\n"
+          "2000=83.0\r\n4000=80.0\r\n8000=75.0\r\nA=88.0\r\nC=90.5\r\nCLASSE=1\r\n[ATT]\r\n125=15.0\r\n"
+          "250=20.0\r\n500=25.0\r\n1000=30.0\r\n2000=35.0\r\n4000=38.0\r\n8000=36.0\r\nH=34.0\r\n"
+          "M=28.0\r\nL=22.0\r\nSNR=31.0\r\n[NOTE]\r\n1=Linea 4\r\n2=\r\n3=turno B\r\nNum=3\r\n",
+          "[FONEXA]\r\nTipo=dpi\r\n[SETTINGS]\r\nLACT=90\r\nMETODO=2\r\n[NOISE]\r\nC=100\r\n[ATT]\r\nSNR=25\r\n"}},
     };
     return kSeeds;
 }
