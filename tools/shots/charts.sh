@@ -3,7 +3,8 @@
 # fonexa.exe with the keyboard and the mouse as a user would. For each of
 # NIPTS, HTLA and HTLAN: the dialog, then Tabella, Grafico and Audiogramma;
 # for HTLAN also the audiogram with one curve chosen (key 4) and a selection
-# rectangle drawn with the mouse, and the graph's popup menu.
+# rectangle drawn with the mouse, the graph's popup menu and the comment
+# asked before a chart is printed.
 . "$(dirname "$0")/lib.sh"
 exe="$build/shell/fonexa.exe"
 
@@ -19,6 +20,10 @@ for q in nipts htla htlan; do
         xdotool key 0; sleep 0.5; xdotool key alt+v; sleep 0.5; xdotool key g; sleep 1
         xdotool mousemove 640 400 click 3
         shot charts-htlan-graph-popup
+        xdotool key Escape; sleep 0.5
+        xdotool key alt+f; sleep 0.5; xdotool key p
+        wait_title 'Un commento per la stampa?'
+        shot charts-print-comment
         xdotool key Escape"
     fi
     session "
