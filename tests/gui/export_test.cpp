@@ -163,14 +163,7 @@ TEST_F(Export, LepdReportPastesAsTabSeparatedLinesInOneUndoableChange)
     LONG end = GetWindowTextLengthA(docsteps::Document());
     docsteps::Select(end, end);
     gui::RunScript([] {
-        Window lepd = OpenLepd();
-        lepd.Select(IDC_TIME_UNIT, 2);
-        AddRow(lepd, "90", "4");
-        AddRow(lepd, "80.5", "4");
-        lepd.SetText(IDC_NOTES, "Reparto presse");
-        lepd.Command(IDM_COPY);
-        lepd.Close();
-        gui::WaitGone(lepd);
+        CopyTwoRowReport("Reparto presse");
         gui::MainCommand(IDM_PASTE);
     });
     std::string text = Lines(docsteps::Text());
