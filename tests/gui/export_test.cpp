@@ -10,6 +10,8 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "framework/report_text.h"
@@ -124,16 +126,56 @@ std::vector<uint32_t> Pixels(HBITMAP bitmap, int* width, int* height)
     return pixels;
 }
 
-void PutCsv(const void* bytes, size_t size)
+// The clipboard emptied and given these formats, each with the bytes of its
+// string (a terminating zero only where the string holds one).
+void SetClipboard(const std::vector<std::pair<UINT, std::string>>& items)
 {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    memcpy(GlobalLock(block), bytes, size);
-    GlobalUnlock(block);
     ASSERT_TRUE(OpenClipboard(Main()));
     EmptyClipboard();
-    SetClipboardData(RegisterClipboardFormatA("Csv"), block);
+    for (const auto& item : items) {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, item.second.size());
+        memcpy(GlobalLock(block), item.second.data(), item.second.size());
+        GlobalUnlock(block);
+        SetClipboardData(item.first, block);
+    }
     CloseClipboard();
 }
+
+UINT Csv()
+{
+    return RegisterClipboardFormatA("Csv");
+}
+
+// Another program holding the clipboard open, until the object ends.
+class ClipboardHolder {
+public:
+    ClipboardHolder()
+        : opened_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+    {
+        thread_ = std::thread([this] {
+            HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+            bool open = OpenClipboard(owner) != 0;
+            SetEvent(opened_);
+            WaitForSingleObject(release_, 20000);
+            if (open)
+                CloseClipboard();
+            DestroyWindow(owner);
+        });
+        WaitForSingleObject(opened_, 5000);
+    }
+    ~ClipboardHolder()
+    {
+        SetEvent(release_);
+        thread_.join();
+        CloseHandle(opened_);
+        CloseHandle(release_);
+    }
+
+private:
+    HANDLE opened_;
+    HANDLE release_;
+    std::thread thread_;
+};
 
 class Export : public testing::Test {
 protected:
@@ -194,7 +236,7 @@ TEST_F(Export, LepdReportPastesAsTabSeparatedLinesInOneUndoableChange)
 TEST_F(Export, ForeignCsvBlocksArePastedSafely)
 {
     docsteps::Reset("");
-    PutCsv("a;b;c", 5);
+    SetClipboard({{Csv(), std::string("a;b;c")}});
     gui::RunScript([] { gui::MainCommand(IDM_PASTE); });
     EXPECT_EQ(docsteps::Text(), "a\tb\tc");
 
@@ -207,7 +249,7 @@ TEST_F(Export, ForeignCsvBlocksArePastedSafely)
     EXPECT_EQ(docsteps::Text(), "resta");
 
     // Not in a chart view: "&Incolla" belongs to the document.
-    PutCsv("x;y", 4);
+    SetClipboard({{Csv(), std::string("x;y", 4)}});
     docsteps::Reset("");
     gui::RunScript([] {
         Calculate(IDM_NIPTS);
@@ -215,6 +257,55 @@ TEST_F(Export, ForeignCsvBlocksArePastedSafely)
     });
     EXPECT_EQ(docsteps::Text(), "");
     EXPECT_TRUE(gui::MessageBoxes().empty());
+}
+
+// "Csv" first, then text and rich text through the document's own paste.
+TEST_F(Export, TheFirstFormatInOrderIsPasted)
+{
+    const std::string rtf = "{\\rtf1\\ansi ricco;testo\\par}";
+    const struct {
+        std::vector<std::pair<UINT, std::string>> items;
+        const char* pasted;
+    } kCases[] = {
+        {{{CF_TEXT, std::string("t;x", 4)}, {Csv(), std::string("c;d", 4)}}, "c\td"},
+        {{{CF_TEXT, std::string("t;x", 4)}}, "t;x"},
+        {{{RegisterClipboardFormatA("Rich Text Format"), rtf + std::string(1, '\0')}}, "ricco;testo"},
+    };
+    for (const auto& c : kCases) {
+        docsteps::Reset("");
+        SetClipboard(c.items);
+        gui::RunScript([] { gui::MainCommand(IDM_PASTE); });
+        EXPECT_EQ(Lines(docsteps::Text()).substr(0, strlen(c.pasted)), c.pasted);
+    }
+    EXPECT_TRUE(gui::MessageBoxes().empty());
+}
+
+// Another program holds the clipboard: "Copia" says so and keeps nothing
+// (the block or the bitmap is freed), "Incolla" of "Csv" does nothing.
+TEST_F(Export, ABusyClipboardIsToldOnCopyAndIgnoredOnPaste)
+{
+    SetClipboard({{Csv(), std::string("x;y", 4)}});
+    docsteps::Reset("resta");
+    {
+        ClipboardHolder holder;
+        gui::RunScript([] { gui::MainCommand(IDM_PASTE); });
+        EXPECT_EQ(docsteps::Text(), "resta");
+        gui::RunScript([] {
+            Calculate(IDM_NIPTS);
+            for (int view : {IDM_VIEW_TABLE, IDM_VIEW_GRAPH}) {
+                gui::MainCommand(view);
+                gui::MainCommand(IDM_COPY);
+                Window box = gui::WaitMessageBox();
+                EXPECT_EQ(box.Title(), "Attenzione:");
+                std::string text = box.BoxText();
+                if (!text.empty())
+                    EXPECT_EQ(text, "Impossibile copiare negli appunti!");
+                box.Answer(IDOK);
+            }
+        });
+    }
+    EXPECT_EQ(gui::MessageBoxes().size(), 2u);
+    EXPECT_EQ(gui::ClipboardCsv(), std::string("x;y"));
 }
 
 TEST_F(Export, CsvExportIsTheTableTextAndBmpBringsTheDialogBack)
