@@ -8,14 +8,24 @@ void ListSeparator(char out[kListSeparatorMax + 1])
     out[kListSeparatorMax] = '\0';
 }
 
-bool PutCsvOnClipboard(HWND owner, HGLOBAL block)
+bool PutOnClipboard(HWND owner, UINT format, HANDLE data)
 {
     if (!OpenClipboard(owner))
         return false;
     EmptyClipboard();
-    bool placed = SetClipboardData(RegisterClipboardFormatA("Csv"), block) != nullptr;
+    bool placed = SetClipboardData(format, data) != nullptr;
     CloseClipboard();
     return placed;
+}
+
+void ReportCopyFailure(HWND owner)
+{
+    MessageBoxA(owner, "Impossibile copiare negli appunti!", "Attenzione:", MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool PutCsvOnClipboard(HWND owner, HGLOBAL block)
+{
+    return PutOnClipboard(owner, RegisterClipboardFormatA("Csv"), block);
 }
 
 bool CopyReport(HWND dialog, ReportBuilder build)

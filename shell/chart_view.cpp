@@ -15,6 +15,7 @@
 #include "resources/resource.h"
 #include "shell/chart_selection.h"
 #include "shell/dispatch.h"
+#include "shell/export.h"
 #include "shell/main_state.h"
 #include "shell/main_toolbar.h"
 
@@ -157,7 +158,7 @@ void CopyTable(HWND mainWindow)
     if (!placed) {
         if (block)
             GlobalFree(block);
-        MessageBoxA(mainWindow, "Impossibile copiare negli appunti!", "Attenzione:", MB_OK | MB_ICONEXCLAMATION);
+        ReportCopyFailure(mainWindow);
     }
 }
 
@@ -211,23 +212,7 @@ void OnPaint(HWND mainWindow)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(mainWindow, &ps);
-    RECT area;
-    GetClientRect(mainWindow, &area);
-    RECT bar = {0, 0, 0, 0};
-    HWND toolbar = MainChild(IDC_MAIN_TOOLBAR);
-    if (toolbar)
-        GetClientRect(toolbar, &bar);
-    area.top += bar.bottom + 1;
-    int index = 0;
-    ViewPainter painter = GetViewPainter(g_main.viewState, GetMenu(mainWindow), &index);
-    if (painter) {
-        HFONT font = CreateFontA(-12, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Courier New");
-        HGDIOBJ oldFont = SelectObject(dc, font);
-        SetBkMode(dc, TRANSPARENT);
-        painter(dc, &area);
-        SelectObject(dc, oldFont);
-        DeleteObject(font);
-    }
+    PaintChartView(mainWindow, dc);
     DrawChartSelection(dc);
     EndPaint(mainWindow, &ps);
 }
@@ -239,6 +224,27 @@ POINT PointOf(LPARAM lParam)
 }
 
 }  // namespace
+
+void PaintChartView(HWND mainWindow, HDC dc)
+{
+    RECT area;
+    GetClientRect(mainWindow, &area);
+    RECT bar = {0, 0, 0, 0};
+    HWND toolbar = MainChild(IDC_MAIN_TOOLBAR);
+    if (toolbar)
+        GetClientRect(toolbar, &bar);
+    area.top += bar.bottom + 1;
+    int index = 0;
+    ViewPainter painter = GetViewPainter(g_main.viewState, GetMenu(mainWindow), &index);
+    if (!painter)
+        return;
+    HFONT font = CreateFontA(-12, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Courier New");
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    painter(dc, &area);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+}
 
 const ChartViewSet* ChartViewsOf(int viewState)
 {
@@ -400,8 +406,15 @@ bool ChartViewCommand(HWND mainWindow, int command)
             return false;
         if (s_tableFlag)
             CopyTable(mainWindow);
-        // A graph goes to the clipboard as a picture (export).
-        return s_tableFlag;
+        else
+            CopyChartPicture(mainWindow);
+        return true;
+    case IDM_SAVE:
+    case IDM_SAVE_AS:
+        if (!ChartShown())
+            return false;
+        SaveChartAs(mainWindow);
+        return true;
     }
     if (command >= IDM_CURVE_ALL && command <= IDM_CURVE_LAST) {
         ChooseCurve(mainWindow, command - IDM_CURVE_FIRST);

@@ -31,6 +31,10 @@ ViewPainter GetViewPainter(int viewState, HMENU menu, int* index);
 // The print-job name of a chart view index ("Tabella", "Grafico", ...).
 const char* ChartJobName(int index);
 
+// Paints the view shown (without the selection rectangle) as the main
+// window's paint does, into any device context of the client's size.
+void PaintChartView(HWND mainWindow, HDC dc);
+
 // Back to the report document (1020), only when not already there.
 void ShowReportDocument(HWND mainWindow);
 
@@ -48,8 +52,8 @@ typedef void (*PopupTracker)(HWND mainWindow, HMENU menu, POINT screen);
 void SetPopupTracker(PopupTracker tracker);
 
 // The chart commands of the dispatcher (calculators 1050/1055/1060, view
-// kinds, 1020, curve choices 899..906, and "Stam&pa" and "&Copia" in a chart
-// view); false for any other command, which the dispatcher then handles.
+// kinds, 1020, curve choices 899..906, and "Stam&pa", "&Copia", "&Salva" and
+// "Sa&lva con nome..." in a chart view); false for any other command, which the dispatcher then handles.
 bool ChartViewCommand(HWND mainWindow, int command);
 
 // The main window's messages for the chart views: paint, keys, mouse and

@@ -15,6 +15,7 @@
 #include "shell/document_commands.h"
 #include "shell/main_state.h"
 #include "shell/main_window.h"
+#include "shell/paste.h"
 #include "shell/chart_view.h"
 #include "shell/program_paths.h"
 #include "shell/version_info.h"
@@ -128,6 +129,11 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         if (documentView && document)
             SendMessageA(document, WM_COPY, 0, 0);
         break;
+    // ---- Export and clipboard
+    case IDM_PASTE:
+        PasteIntoDocument(mainWindow);
+        break;
+    // ----
     case IDM_EXIT:
         if (!documentView)
             DispatchCommand(mainWindow, IDM_VIEW_DOCUMENT, 0, 0);

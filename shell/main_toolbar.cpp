@@ -3,6 +3,7 @@
 #include "framework/tooltips.h"
 #include "resources/resource.h"
 #include "shell/main_state.h"
+#include "shell/paste.h"
 
 namespace {
 
@@ -126,13 +127,7 @@ void OnToolbarTooltip(const NMHDR* header, int viewState)
 
 bool ClipboardPasteable()
 {
-    const UINT formats[] = {g_main.clipboardFormats[kFormatCsv], CF_TEXT,
-                            g_main.clipboardFormats[kFormatRtf],
-                            g_main.clipboardFormats[kFormatRichEditObjects], CF_DIB, CF_BITMAP};
-    for (UINT format : formats)
-        if (format && IsClipboardFormatAvailable(format))
-            return true;
-    return false;
+    return FirstPasteFormat() != 0;
 }
 
 static void EnableCommand(HWND mainWindow, int command, bool enable)

@@ -255,16 +255,7 @@ TEST_F(LepdFile, AZeroRowStopsTheComputation)
 
 TEST_F(LepdFile, ReportTextUsesTheLocaleSeparatorAndCommas)
 {
-    gui::RunScript([&] {
-        Window lepd = OpenLepd();
-        lepd.Select(IDC_TIME_UNIT, 2);
-        AddRow(lepd, "90", "4");
-        AddRow(lepd, "80.5", "4");
-        lepd.SetText(IDC_NOTES, "Reparto presse, linea 2");
-        lepd.Command(IDM_COPY);
-        lepd.Close();
-        gui::WaitGone(lepd);
-    });
+    gui::RunScript([&] { CopyTwoRowReport("Reparto presse, linea 2"); });
     EXPECT_EQ(gui::ClipboardCsv(),
               "Calcolo del livello di esposizione personale giornaliero al rumore (Lep,d);;;\r\n"
               "Livelli equivalenti (dBA):;;Tempi di esposizione (ore):\r\n"

@@ -29,3 +29,15 @@ void AddRow(const gui::Window& lepd, const std::string& level, const std::string
     entry.Click(IDOK);
     gui::WaitGone(entry);
 }
+
+void CopyTwoRowReport(const std::string& notes)
+{
+    gui::Window lepd = OpenLepd();
+    lepd.Select(IDC_TIME_UNIT, 2);
+    AddRow(lepd, "90", "4");
+    AddRow(lepd, "80.5", "4");
+    lepd.SetText(IDC_NOTES, notes);
+    lepd.Command(IDM_COPY);
+    lepd.Close();
+    gui::WaitGone(lepd);
+}

@@ -13,3 +13,7 @@ gui::Window OpenLepd();
 
 // Adds a row through "&Aggiungi" and the entry dialog.
 void AddRow(const gui::Window& lepd, const std::string& level, const std::string& duration);
+
+// Copies ("C&opia") the report of two rows, 90 dBA and 80.5 dBA for 4 hours
+// each, with the notes, and closes the calculator.
+void CopyTwoRowReport(const std::string& notes);
