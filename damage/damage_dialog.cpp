@@ -47,11 +47,6 @@ HWND List(HWND dialog)
     return GetDlgItem(dialog, IDC_DAMAGE_LIST);
 }
 
-int SelectedRow(HWND dialog)
-{
-    return SelectedListRow(dialog, IDC_DAMAGE_LIST);
-}
-
 bool HasRightColumn(HWND dialog)
 {
     HWND header = (HWND)SendMessageA(List(dialog), LVM_GETHEADER, 0, 0);
@@ -145,7 +140,7 @@ void TakeRow(HWND dialog, int row)
 
 void OnModify(HWND dialog)
 {
-    int row = SelectedRow(dialog);
+    int row = SelectedListRow(dialog, IDC_DAMAGE_LIST);
     if (row < 0) {
         MessageBoxA(dialog, "Attenzione! Nessun dato selezionato.", "Modifica", MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -213,7 +208,7 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
 {
     if (header->idFrom != IDC_DAMAGE_LIST || header->code != NM_DBLCLK)
         return FALSE;
-    if (SelectedRow(dialog) >= 0)
+    if (SelectedListRow(dialog, IDC_DAMAGE_LIST) >= 0)
         OnModify(dialog);
     return TRUE;
 }

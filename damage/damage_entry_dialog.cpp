@@ -86,8 +86,7 @@ void OnConfirm(HWND dialog)
 
 void OnDelete(HWND dialog)
 {
-    if (MessageBoxA(dialog, "Sei sicuro di voler eliminare questo elemento dalla lista?",
-                    "Conferma operazione", MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+    if (!ConfirmDeletion(dialog))
         return;
     snprintf(g_damageMemory.leftEntry, sizeof g_damageMemory.leftEntry, "0");
     if (!g_damageMemory.symmetric)

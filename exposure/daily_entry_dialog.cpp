@@ -68,8 +68,7 @@ void OnConfirm(HWND dialog)
     if (request.duration)
         ItemText(dialog, IDC_ENTRY_DURATION, request.duration, 16);
     if (request.mode == kEntryDelete) {
-        if (MessageBoxA(dialog, "Sei sicuro di voler eliminare questo elemento dalla lista?",
-                        "Conferma operazione", MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+        if (!ConfirmDeletion(dialog))
             return;
     } else if (LeadingNumber(request.level) == 0.0) {
         MessageBoxA(dialog, "Errore. Inserire valori numerici!", "Livello di esposizione",

@@ -43,11 +43,6 @@ HWND List(HWND dialog)
     return GetDlgItem(dialog, IDC_LEPD_LIST);
 }
 
-int SelectedRow(HWND dialog)
-{
-    return SelectedListRow(dialog, IDC_LEPD_LIST);
-}
-
 void SetTimeLabel(HWND dialog, int unit)
 {
     char label[64];
@@ -125,7 +120,7 @@ void OnAdd(HWND dialog)
 // no row is selected.
 bool TakeSelectedRow(HWND dialog, const char* caption, int* row)
 {
-    *row = SelectedRow(dialog);
+    *row = SelectedListRow(dialog, IDC_LEPD_LIST);
     if (*row < 0) {
         MessageBoxA(dialog, "Attenzione! Nessun dato selezionato.", caption, MB_OK | MB_ICONEXCLAMATION);
         return false;

@@ -51,11 +51,6 @@ HWND List(HWND dialog)
     return GetDlgItem(dialog, IDC_LEPW_LIST);
 }
 
-int SelectedRow(HWND dialog)
-{
-    return SelectedListRow(dialog, IDC_LEPW_LIST);
-}
-
 void CreateColumns(HWND dialog)
 {
     HWND list = List(dialog);
@@ -92,7 +87,7 @@ void Prepare(HWND dialog)
 
 void OnModify(HWND dialog)
 {
-    int row = SelectedRow(dialog);
+    int row = SelectedListRow(dialog, IDC_LEPW_LIST);
     if (row < 0) {
         MessageBoxA(dialog, "Attenzione! Nessun dato selezionato.", "Modifica",
                     MB_OK | MB_ICONEXCLAMATION);
@@ -162,8 +157,7 @@ void OnEditAccept(HWND dialog)
 
 void OnEditReset(HWND dialog)
 {
-    if (MessageBoxA(dialog, "Sei sicuro di voler eliminare questo elemento dalla lista?",
-                    "Conferma operazione", MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+    if (!ConfirmDeletion(dialog))
         return;
     CopyValue(g_weeklyMemory.levelEntry, sizeof g_weeklyMemory.levelEntry, "0.0");
     EndDialog(dialog, IDOK);

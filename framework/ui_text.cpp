@@ -50,3 +50,9 @@ void ItemText(HWND dialog, int id, char* buffer, int capacity)
     GetDlgItemTextA(dialog, id, buffer, capacity);
     buffer[capacity - 1] = '\0';
 }
+
+bool ConfirmDeletion(HWND owner)
+{
+    return MessageBoxA(owner, "Sei sicuro di voler eliminare questo elemento dalla lista?",
+                       "Conferma operazione", MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+}

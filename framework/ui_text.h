@@ -19,3 +19,7 @@ void CentreWindow(HWND window);
 
 // Text of a dialog item into a bounded buffer (always zero-terminated).
 void ItemText(HWND dialog, int id, char* buffer, int capacity);
+
+// "Sei sicuro di voler eliminare questo elemento dalla lista?" (Yes / No /
+// Cancel): true when the user answered Yes.
+bool ConfirmDeletion(HWND owner);
