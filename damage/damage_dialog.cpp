@@ -213,24 +213,15 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
     return TRUE;
 }
 
-INT_PTR OnColorStatic(HDC dc, HWND control)
-{
-    return GetDlgCtrlID(control) == IDC_DAMAGE_RESULT ? ColourResult(dc) : FALSE;
-}
-
-INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_CTLCOLORSTATIC)
-        return OnColorStatic((HDC)wParam, (HWND)lParam);
-    return ListDrawMessage(dialog, message, lParam);
-}
+const int kResults[] = {IDC_DAMAGE_RESULT, 0};
 
 const Calculator kDamage = {
     kTooltips, sizeof kTooltips / sizeof kTooltips[0], nullptr, s_helpTopics, kDialogHelpTopic,
     "DEANNO.HLP", g_damageMemory.notes,
     "ILG", IDS_FILTER_ILG, ".ilg", g_damageMemory.currentFile,
     SaveDamageKeys, LoadDamageKeys, BuildDamageReport, PrintDamage,
-    Prepare, Recompute, Recompute, ReadDamageLosses, OnCommand, OnNotify, OnMessage, RecomputeDamage,
+    Prepare, Recompute, Recompute, ReadDamageLosses, OnCommand, OnNotify, nullptr, RecomputeDamage,
+    kResults,
 };
 
 }  // namespace

@@ -190,20 +190,7 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
     return ListRowNotify(dialog, header, IDC_LEPD_LIST, OnModify);
 }
 
-INT_PTR OnColorStatic(HDC dc, HWND control)
-{
-    int id = GetDlgCtrlID(control);
-    if (id != IDC_LEPD_LAEQ && id != IDC_LEPD_TOTAL && id != IDC_LEPD_LEPD)
-        return FALSE;
-    return ColourResult(dc);
-}
-
-INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_CTLCOLORSTATIC)
-        return OnColorStatic((HDC)wParam, (HWND)lParam);
-    return ListDrawMessage(dialog, message, lParam);
-}
+const int kResults[] = {IDC_LEPD_LAEQ, IDC_LEPD_TOTAL, IDC_LEPD_LEPD, 0};
 
 const Calculator kDailyExposure = {
     kTooltips, sizeof kTooltips / sizeof kTooltips[0], nullptr, kHelpTopics, kDialogHelpTopic,
@@ -211,7 +198,7 @@ const Calculator kDailyExposure = {
     "LEPD", IDS_FILTER_LEPD, ".lep", g_dailyMemory.currentFile,
     SaveDailyExposureKeys, LoadDailyExposureKeys, BuildDailyExposureReport, PrintDailyExposure,
     Prepare, ComputeDailyExposureDialog, ComputeDailyExposureDialog, RememberDialog,
-    OnCommand, OnNotify, OnMessage,
+    OnCommand, OnNotify, nullptr, nullptr, kResults,
 };
 
 }  // namespace

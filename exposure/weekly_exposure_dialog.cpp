@@ -113,12 +113,7 @@ BOOL OnNotify(HWND dialog, const NMHDR* header)
     return ListRowNotify(dialog, header, IDC_LEPW_LIST, OnModify);
 }
 
-INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_CTLCOLORSTATIC)
-        return GetDlgCtrlID((HWND)lParam) == IDC_LEPW_OUTPUT ? ColourResult((HDC)wParam) : FALSE;
-    return ListDrawMessage(dialog, message, lParam);
-}
+const int kResults[] = {IDC_LEPW_OUTPUT, 0};
 
 const Calculator kWeeklyExposure = {
     kTooltips, sizeof kTooltips / sizeof kTooltips[0], nullptr, g_helpTopics, kDialogHelpTopic,
@@ -126,7 +121,7 @@ const Calculator kWeeklyExposure = {
     "LEPW", IDS_FILTER_LEW, ".lew", g_weeklyMemory.currentFile,
     SaveWeeklyExposureKeys, LoadWeeklyExposureKeys, BuildWeeklyExposureReport, PrintWeeklyExposure,
     Prepare, ComputeWeeklyExposureDialog, ComputeWeeklyExposureDialog, nullptr,
-    OnCommand, OnNotify, OnMessage,
+    OnCommand, OnNotify, nullptr, nullptr, kResults,
 };
 
 // ---- "EDIT_LEPW"

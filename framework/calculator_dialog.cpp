@@ -155,6 +155,23 @@ void OnPaint(HWND dialog, const Calculator& calculator)
     EndPaint(dialog, &paint);
 }
 
+bool IsResult(const Calculator& calculator, int control)
+{
+    for (const int* result = calculator.results; result && *result; ++result)
+        if (*result == control)
+            return true;
+    return false;
+}
+
+// What looks the same in every calculator: owner-drawn list rows and the
+// result statics.
+INT_PTR SharedLook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, const Calculator& calculator)
+{
+    if (message == WM_CTLCOLORSTATIC)
+        return IsResult(calculator, GetDlgCtrlID((HWND)lParam)) ? ColourResult((HDC)wParam) : FALSE;
+    return ListDrawMessage(dialog, message, lParam);
+}
+
 }  // namespace
 
 bool LoadCalculatorFile(HWND dialog, const char* path, const Calculator& calculator)
@@ -243,5 +260,6 @@ INT_PTR CalculatorProc(const Calculator& calculator, HWND dialog, UINT message, 
             QuitHelp(dialog, calculator.helpFile);
         return FALSE;
     }
-    return calculator.message ? calculator.message(dialog, message, wParam, lParam) : FALSE;
+    INT_PTR handled = calculator.message ? calculator.message(dialog, message, wParam, lParam) : FALSE;
+    return handled ? handled : SharedLook(dialog, message, wParam, lParam, calculator);
 }

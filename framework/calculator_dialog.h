@@ -14,7 +14,8 @@
 // remembered notes), the File menu's bitmaps, the status bar with the current
 // data file, centring, tooltips, "&?", F1 and right-click help, the File menu
 // commands (4123, 40005, 4122, "C&opia" 1028, "Stam&pa" 4121), a dropped file
-// of the calculator's own extension, "&Chiudi" and the close box, and the
+// of the calculator's own extension, "&Chiudi" and the close box, the
+// owner-drawn list rows, the colour of the result statics, and the
 // calculator's own help file told to quit when the dialog is destroyed.
 
 #include <windows.h>
@@ -68,6 +69,8 @@ struct Calculator {
     INT_PTR (*message)(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     // Draws what the dialog paints itself (a chart, an audiogram) on dc.
     void (*paint)(HWND dialog, HDC dc);
+    // Result statics shown blue on the menu colour, ended by 0 (or nullptr).
+    const int* results;
 };
 
 INT_PTR CalculatorProc(const Calculator& calculator, HWND dialog, UINT message, WPARAM wParam,
