@@ -106,11 +106,7 @@ void Prepare(HWND dialog)
     InsertColumn(dialog, kLeftColumn, "Sx (dB)", width / 4);
     InsertColumn(dialog, kRightColumn, "Dx (dB)", width / 4);
     for (int k = 0; k < kEarFrequencies; ++k) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = k;
-        item.pszText = (LPSTR)kDamageFrequencyLabels[k];
-        SendMessageA(List(dialog), LVM_INSERTITEMA, 0, (LPARAM)&item);
+        InsertListRow(List(dialog), k, kDamageFrequencyLabels[k]);
         char text[16];
         FormatNumber(text, sizeof text, "%2.0f", g_damageMemory.left.db[k]);
         SetDamageCell(dialog, k, kLeftColumn, text);

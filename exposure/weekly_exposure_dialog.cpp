@@ -74,11 +74,7 @@ void Prepare(HWND dialog)
     FillHelpTopics(g_helpTopics, kControls, 4, kHelpPage);
     CreateColumns(dialog);
     for (int day = 0; day < kWeekDays; ++day) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT;
-        item.iItem = day;
-        item.pszText = (LPSTR)kWeekDayNames[day];
-        SendMessageA(List(dialog), LVM_INSERTITEMA, 0, (LPARAM)&item);
+        InsertListRow(List(dialog), day, kWeekDayNames[day]);
         char level[16];
         FormatNumberFitting(level, sizeof level, "%4.1f", g_weeklyMemory.levels[day]);
         SetWeekDayLevel(dialog, day, level);

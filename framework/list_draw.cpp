@@ -173,3 +173,12 @@ int SelectedListRow(HWND dialog, int listId)
 {
     return (int)SendDlgItemMessageA(dialog, listId, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
 }
+
+int InsertListRow(HWND list, int row, const char* text)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = (LPSTR)text;
+    return (int)SendMessageA(list, LVM_INSERTITEMA, 0, (LPARAM)&item);
+}

@@ -39,3 +39,6 @@ bool ListRowNotify(HWND dialog, const NMHDR* header, int listId, void (*editRow)
 
 // The selected row of a list view, -1 when none.
 int SelectedListRow(HWND dialog, int listId);
+
+// Inserts a row at row with text in its first column; returns its index.
+int InsertListRow(HWND list, int row, const char* text);
