@@ -7,8 +7,9 @@ add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0601
 # One .exe that runs on a bare Windows: no runtime DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-set(FONEXA_WIN32_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid winspool
-    version advapi32 gdi32 user32 kernel32)
+include(${CMAKE_CURRENT_LIST_DIR}/delay_imports.cmake)
+set(FONEXA_WIN32_LIBS comctl32 ${FONEXA_DELAY_COMDLG32} ${FONEXA_DELAY_SHELL32} ole32 oleaut32 uuid
+    ${FONEXA_DELAY_WINSPOOL} version advapi32 gdi32 user32 kernel32)
 
 # Tests run under Wine in a private prefix under the build tree.
 set(FONEXA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)

@@ -34,6 +34,14 @@ void SetStatusText(const char* text)
         SetWindowTextA(status, text);
 }
 
+// What DragAcceptFiles does, without loading shell32 before the window shows
+// (it is loaded at the first drop).
+static void AcceptDroppedFiles(HWND window, bool accept)
+{
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    SetWindowLongPtrA(window, GWL_EXSTYLE, accept ? style | WS_EX_ACCEPTFILES : style & ~WS_EX_ACCEPTFILES);
+}
+
 static LRESULT OnCreate(HWND window)
 {
     g_main.window = window;
@@ -42,7 +50,7 @@ static LRESULT OnCreate(HWND window)
 
     CentreWindow(window);
 
-    DragAcceptFiles(window, TRUE);
+    AcceptDroppedFiles(window, true);
     LoadMenuBitmaps(instance, true);
     AttachMainMenuBitmaps(GetMenu(window));
 
@@ -115,7 +123,7 @@ static void OnClose(HWND window)
 static void OnDestroy(HWND window)
 {
     QuitHelp(window, "Fonexa.hlp");
-    DragAcceptFiles(window, FALSE);
+    AcceptDroppedFiles(window, false);
     LoadMenuBitmaps(nullptr, false);
     DestroyTooltips();
     ResetDailyExposureMemory();
