@@ -119,6 +119,7 @@ HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode)
 
     InstallMessageFilter();
     ShowWindow(window, show);
+    FinishMainWindow(window);
     return window;
 }
 

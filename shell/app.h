@@ -8,8 +8,9 @@
 int RunFonexa(HINSTANCE instance, const char* commandLine, int show);
 
 // Start-up up to the shown main window (class, libraries, clipboard formats,
-// paths, window, splash, title, message filter, show). Returns the window, or
-// nullptr after showing the failure. Used by RunFonexa and by the tests.
+// paths, window, splash, title, message filter, show, then what the first
+// screen does not need). Returns the window, or nullptr after showing the
+// failure. Used by RunFonexa and by the tests.
 HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode);
 
 // Releases what StartMainWindow initialised (after the loop).

@@ -45,14 +45,11 @@ static void AcceptDroppedFiles(HWND window, bool accept)
 static LRESULT OnCreate(HWND window)
 {
     g_main.window = window;
-    HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
     ResetDailyExposureMemory();
 
     CentreWindow(window);
 
     AcceptDroppedFiles(window, true);
-    LoadMenuBitmaps(instance, true);
-    AttachMainMenuBitmaps(GetMenu(window));
 
     CreateMainToolbar(window);
     CreateStatusWindowA(WS_CHILD | WS_VISIBLE,
@@ -60,9 +57,16 @@ static LRESULT OnCreate(HWND window)
                         window, IDC_STATUS_BAR);
     if (CreateReportDocument(window))
         CreateFormatToolbar(window);
-    CreateTooltips(window);
     SetDocumentMode(window, true);
     return 0;
+}
+
+void FinishMainWindow(HWND window)
+{
+    UpdateWindow(window);
+    LoadMenuBitmaps((HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE), true);
+    AttachMainMenuBitmaps(GetMenu(window));
+    CreateTooltips(window);
 }
 
 static void OnSize(HWND window, WPARAM wParam, LPARAM lParam)
