@@ -72,7 +72,10 @@ static LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPA
         if (!SetTimer(window, kSplashTimer, duration, nullptr))
             return -1;  // no timer: the window is not created at all
         splash = new Splash{nullptr, false};
-        splash->picture = (HBITMAP)LoadImageA(create->hInstance, "FONEXA", IMAGE_BITMAP, 0, 0, 0);
+        // Kept as stored: the conversion to the screen's format is left to
+        // the paint, which comes after the main window has shown.
+        splash->picture = (HBITMAP)LoadImageA(create->hInstance, "FONEXA", IMAGE_BITMAP, 0, 0,
+                                              LR_CREATEDIBSECTION);
         SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)splash);
         return 0;
     }
