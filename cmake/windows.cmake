@@ -6,6 +6,11 @@ add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0601
                         STRICT NOMINMAX __USE_MINGW_ANSI_STDIO=1)
 # One .exe that runs on a bare Windows: no runtime DLLs.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The shipped programs are linked without the sections they never use and
+# without symbols and debugging data (more than half of the file otherwise):
+# a smaller file for the loader to read. One section per function
+# (-ffunction-sections) was tried: its alignment costs more than it drops.
+set(FONEXA_PROGRAM_LINK_OPTIONS -s -Wl,--gc-sections)
 
 include(${CMAKE_CURRENT_LIST_DIR}/delay_imports.cmake)
 set(FONEXA_WIN32_LIBS comctl32 ${FONEXA_DELAY_COMDLG32} ${FONEXA_DELAY_SHELL32} ole32 oleaut32 uuid
