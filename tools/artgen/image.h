@@ -28,6 +28,10 @@ struct RgbaImage {
     std::vector<Rgba> pixels;
 };
 
+// The picture with a colour table of at most table_size entries (median cut,
+// each colour mapped to the nearest entry, no dithering).
+IndexedImage median_cut(const RgbaImage& image, int table_size);
+
 // 8 bits per pixel with the image's colour table, stored bottom-up.
 bool write_bmp_indexed(const std::string& path, const IndexedImage& image);
 // 24 bits per pixel, stored bottom-up; alpha is ignored.
