@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "resources/resource.h"
 #include "shell/app.h"
 
 namespace {
@@ -152,7 +153,7 @@ HWND WINAPI CreateTimedToolbar(HWND parent, DWORD style, UINT id, int bitmaps, H
                                UINT_PTR bitmapId, LPCTBBUTTON buttons, int buttonCount, int dxButton,
                                int dyButton, int dxBitmap, int dyBitmap, UINT structSize)
 {
-    Begin(id == 12 ? "main toolbar" : "formatting toolbar");
+    Begin(id == IDC_MAIN_TOOLBAR ? "main toolbar" : "formatting toolbar");
     return s_createToolbar(parent, style, id, bitmaps, instance, bitmapId, buttons, buttonCount, dxButton,
                            dyButton, dxBitmap, dyBitmap, structSize);
 }
