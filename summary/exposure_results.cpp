@@ -108,7 +108,7 @@ void SummariseGroupLevel(const ProfileText& file, FileSummary* summary, std::vec
     long needed = result.valid ? 0 : count < kMinimumSamples ? kMinimumSamples - count : result.required - count;
     std::string details;
     if (count >= 2)
-        details = "± " + ShownNumber("%.1f", HalfWidth(workers, result.deviation, confidence, count)) + " dB, ";
+        details = "± " + ShownNumber("%.1f", HalfWidth(workers, result.deviation, confidence, count)) + " dB / ";
     if (needed <= 0)
         details += "campioni sufficienti";
     else if (needed == 1)

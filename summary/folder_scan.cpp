@@ -24,7 +24,7 @@ bool ListOne(FolderScan* scan, const std::string& relative)
             if (scan->subfolders && name != "." && name != "..")
                 folders.push_back(path);
         } else if (DataFileTypeOfPath(name.c_str())) {
-            scan->files.push_back(path);
+            scan->files.push_back({path, (long long)found.nFileSizeHigh << 32 | found.nFileSizeLow});
         }
     } while (FindNextFileA(search, &found));
     FindClose(search);
@@ -79,7 +79,8 @@ bool ContinueFolderScan(FolderScan* scan, DWORD budgetMs, bool yieldToInput)
     if (scan->failed)
         return true;
     while (scan->read < scan->files.size()) {
-        scan->rows.push_back(SummariseFile(scan->folder, scan->files[scan->read], &scan->buffer));
+        const FoundFile& file = scan->files[scan->read];
+        scan->rows.push_back(SummariseFile(scan->folder, file.relative, &scan->buffer, file.size));
         ++scan->read;
         if (scan->read % 16 == 0 && !timeLeft())
             return false;
@@ -87,11 +88,38 @@ bool ContinueFolderScan(FolderScan* scan, DWORD budgetMs, bool yieldToInput)
     std::stable_sort(scan->rows.begin(), scan->rows.end(),
                      [](const SummaryRow& a, const SummaryRow& b) { return CompareNatural(a.file, b.file) < 0; });
     std::vector<char>().swap(scan->buffer);
-    std::vector<std::string>().swap(scan->files);
+    std::vector<FoundFile>().swap(scan->files);
     return true;
 }
 
-SummaryRow SummariseFile(const std::string& folder, const std::string& relative, std::vector<char>* buffer)
+// Reads a whole file into buffer; false when it cannot be read or is too
+// large. With the size known from the listing no more is asked of the
+// system than the bytes (each request costs under Wine).
+static bool ReadWhole(HANDLE file, long long size, std::vector<char>* buffer, size_t* length)
+{
+    LARGE_INTEGER asked;
+    if (size < 0) {
+        if (!GetFileSizeEx(file, &asked))
+            return false;
+        size = asked.QuadPart;
+    }
+    *length = 0;
+    // One byte more than listed tells a file that has grown since.
+    for (long long want = size + 1; want <= kLargestFile + 1; want = (long long)*length + 65536) {
+        if (buffer->size() < (size_t)want)
+            buffer->resize((size_t)want);
+        DWORD done = 0;
+        if (!ReadFile(file, buffer->data() + *length, (DWORD)(want - (long long)*length), &done, nullptr))
+            return false;
+        *length += done;
+        if ((long long)*length < want)
+            return true;  // the end
+    }
+    return false;
+}
+
+SummaryRow SummariseFile(const std::string& folder, const std::string& relative, std::vector<char>* buffer,
+                         long long size)
 {
     SummaryRow row = {relative, DataFileTypeOfPath(relative.c_str()), FileSummary()};
     if (!row.type->tag) {
@@ -99,20 +127,18 @@ SummaryRow SummariseFile(const std::string& folder, const std::string& relative,
         return row;
     }
     row.summary.status = kSummaryUnreadable;
-    HANDLE file = CreateFileA(JoinFolder(folder, relative).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (size > kLargestFile)
+        return row;
+    wchar_t path[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, JoinFolder(folder, relative).c_str(), -1, path, MAX_PATH))
+        return row;
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return row;
-    LARGE_INTEGER size;
-    if (GetFileSizeEx(file, &size) && size.QuadPart <= kLargestFile) {
-        if (buffer->size() < (size_t)size.QuadPart)
-            buffer->resize((size_t)size.QuadPart);
-        DWORD done = 0;
-        if (size.QuadPart == 0 ||
-            (ReadFile(file, buffer->data(), (DWORD)size.QuadPart, &done, nullptr) && done == size.QuadPart))
-            row.summary = SummariseData(*row.type, buffer->data(), (size_t)size.QuadPart);
-    }
+    size_t length = 0;
+    if (ReadWhole(file, size, buffer, &length))
+        row.summary = SummariseData(*row.type, buffer->data(), length);
     CloseHandle(file);
     return row;
 }

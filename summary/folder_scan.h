@@ -10,12 +10,17 @@
 
 #include "summary/summary_table.h"
 
+struct FoundFile {
+    std::string relative;  // the path relative to the folder
+    long long size;        // as listed
+};
+
 struct FolderScan {
     std::string folder;                // as chosen
     bool subfolders = false;
     bool failed = false;               // the folder itself could not be read
     std::vector<std::string> pending;  // folders still to list, relative ("" the folder itself)
-    std::vector<std::string> files;    // the data files found, relative
+    std::vector<FoundFile> files;      // the data files found
     size_t read = 0;                   // files read so far
     std::vector<SummaryRow> rows;      // one a file read, in the order read
     std::vector<char> buffer;          // one file's bytes, reused
@@ -33,8 +38,10 @@ bool ContinueFolderScan(FolderScan* scan, DWORD budgetMs, bool yieldToInput);
 bool ScanListing(const FolderScan& scan);
 
 // One data file of the folder (a path relative to it) read and summarised:
-// "non leggibile" when it cannot be opened or read whole.
-SummaryRow SummariseFile(const std::string& folder, const std::string& relative, std::vector<char>* buffer);
+// "non leggibile" when it cannot be opened or read whole. size is the file's
+// size as listed, or -1 when it is not known.
+SummaryRow SummariseFile(const std::string& folder, const std::string& relative, std::vector<char>* buffer,
+                         long long size = -1);
 
 // folder + "\" + name, without doubling the backslash of a drive's root.
 std::string JoinFolder(const std::string& folder, const std::string& name);

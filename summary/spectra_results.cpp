@@ -62,7 +62,7 @@ void SummariseAttenuation(const ProfileText& file, FileSummary* summary, std::ve
     } kValues[] = {{"H", hml.h}, {"M", hml.m}, {"L", hml.l}};
     for (const auto& v : kValues) {
         std::string shown = ShownNumber("%4.1f", v.value);
-        summary->details += std::string(summary->details.empty() ? "" : ", ") + v.key + " " + shown;
+        summary->details += std::string(summary->details.empty() ? "" : " / ") + v.key + " " + shown;
         if (v.value != 0.0)
             AddResult(results, "FONEXA", v.key, shown);
     }

@@ -79,12 +79,12 @@ TEST(FolderSummary, EachTypeRecomputedFromItsInputs)
         // 2.920 s / sqrt(3) sqrt(7 / 9) = 3.74; four samples are enough
         // (2.353 s / 2 sqrt(6 / 9) = 2.42 rounds to 2).
         {"gruppo.leg", "[FONEXA]\nTipo=LEG\nTOTLAV=10\nITEMS=3\n[LEQ]\n1=85\n2=88\n3=90\n",
-         {"Leq gruppi", "Leq,gruppo (dBA)", "87.7", "± 3.7 dB, 1 campione ancora necessario", ">= 87", "", ""}},
+         {"Leq gruppi", "Leq,gruppo (dBA)", "87.7", "± 3.7 dB / 1 campione ancora necessario", ">= 87", "", ""}},
         // A weighting: 10 lg(sum 10^((L + A)/10)) = 90.23, C: 91.16.
         {"pressa.spr", "[FONEXA]\nTipo=SPR\n[SPECTRUM]\n125=80\n250=82\n500=85\n1000=86\n2000=84\n4000=80\n8000=75\n",
          {"Spettro rumore", "LAeq (dBA)", "90.2", "LCeq 91.2 dBC", "", "", ""}},
         {"cuffia.spi", "[FONEXA]\nTipo=SPI\nSNR=31\n[SPECTRUM]\n125=15\n250=20\n500=25\n1000=30\n2000=33\n4000=35\n8000=38\n",
-         {"Spettro DPI", "SNR (dB)", "31.0", "H 34.0, M 28.0, L 22.0", "", "", ""}},
+         {"Spettro DPI", "SNR (dB)", "31.0", "H 34.0 / M 28.0 / L 22.0", "", "", ""}},
         // SNR method: 100 - 22 = 78 dBA, 7 dB below the action level of 85.
         {"scelta.dpi", "[FONEXA]\nTipo=DPI\n[SETTINGS]\nLACT=85\nMETODO=2\nLIVEFF=80\n[NOISE]\nC=100\n[ATT]\nSNR=22\n",
          {"Scelta DPI", "Livello protetto (dBA)", "78.0", "Metodo SNR, BUONA.", "", "", "risultato salvato diverso (80)"}},
