@@ -465,12 +465,24 @@ TEST_F(Setup, FailuresOfAReinstallationAndOfTheQueuedRemovalAreTold)
     ExpectRemoved(kDefault);
 }
 
-TEST(SetupProgram, ExportsTheUninstallEntry)
+// setup.exe asks for administrator rights, fonexa.exe runs as its user;
+// neither asks for the common controls 6 (the classic look).
+TEST(SetupProgram, ExportsTheUninstallEntryAndBothProgramsCarryTheirManifests)
 {
     HMODULE setup = LoadLibraryExA(g_setupExe.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(setup, nullptr);
     EXPECT_NE(GetProcAddress(setup, "Uninstall"), nullptr);
     FreeLibrary(setup);
+    for (const auto& program : {std::make_pair(g_setupExe, "requireAdministrator"),
+                                std::make_pair(g_fonexaExe, "asInvoker")}) {
+        HMODULE module = LoadLibraryExA(program.first.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        HRSRC found = module ? FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) : nullptr;
+        ASSERT_NE(found, nullptr) << program.first;
+        std::string manifest((const char*)LockResource(LoadResource(module, found)), SizeofResource(module, found));
+        FreeLibrary(module);
+        EXPECT_NE(manifest.find(std::string("level=\"") + program.second + "\""), std::string::npos) << manifest;
+        EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos) << manifest;
+    }
 }
 
 // fonexa.exe started by the shell through what setup registered.
