@@ -1,10 +1,12 @@
 #include "protectors/selection_file.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 #include "framework/data_file.h"
 #include "framework/number_text.h"
-#include "protectors/methods.h"
 
 namespace {
 
@@ -39,6 +41,19 @@ int ReadFlag(const char* path, const char* key)
     return ReadIntKey(path, kSettings, key, 0) != 0 ? 1 : 0;
 }
 
+// "METODO" as written, "-1" and "0" alike, so that a file is saved back with
+// the number it was read with; 0 when missing or not a number of int range.
+int ReadMethod(const char* path)
+{
+    char text[16];
+    ReadKey(path, kSettings, "METODO", "", text, sizeof text);
+    char* end = nullptr;
+    errno = 0;
+    long number = strtol(text, &end, 10);
+    bool whole = end != text && *end == '\0' && errno == 0;
+    return whole && number >= INT_MIN && number <= INT_MAX ? (int)number : 0;
+}
+
 }  // namespace
 
 bool SaveSelectionFile(const ProtectorSelection& s, const char* path)
@@ -63,7 +78,7 @@ bool SaveSelectionFile(const ProtectorSelection& s, const char* path)
     WriteFlag(path, "LAEQ", s.hasLaeq);
     WriteFlag(path, "LCEQ", s.hasLceq);
     WriteFlag(path, "BDO", s.hasSpectrum);
-    WriteIntKey(path, kSettings, "METODO", IsNamedMethod(s.method) ? s.method : kMethodNone);
+    WriteIntKey(path, kSettings, "METODO", s.method);
     WriteNotes(s.notes, path);
     return true;
 }
@@ -90,8 +105,7 @@ bool LoadSelectionFile(ProtectorSelection* s, const char* path)
     s->hasLaeq = ReadFlag(path, "LAEQ");
     s->hasLceq = ReadFlag(path, "LCEQ");
     s->hasSpectrum = ReadFlag(path, "BDO");
-    int method = ReadIntKey(path, kSettings, "METODO", 0);
-    s->method = IsNamedMethod(method) ? method : kMethodNone;
+    s->method = ReadMethod(path);
     ReadNotes(s->notes, sizeof s->notes, path);
     return true;
 }

@@ -34,16 +34,20 @@ double FieldNumber(HWND page, int control)
 }
 
 // The common check of a method page: every field numeric, then read in the
-// page's order. The first field that fails shows its own message (a wrong
-// character) and the page's.
+// page's order. Every field is checked, each with a wrong character showing
+// its own message, so that one Next tells all that is wrong; then the page's
+// message once.
 bool ReadCheckedFields(HWND page, const WizardPage& description, double* values)
 {
+    bool numeric = true;
     for (size_t i = 0; i < description.fieldCount; ++i)
-        if (!CheckNumericText(GetDlgItem(page, description.fields[i].control))) {
-            MessageBoxA(page, "Attenzione: non tutte le caselle di testo contengono un valore numerico.",
-                        "Errore nell'inserimento dei dati!", MB_OK | MB_ICONEXCLAMATION);
-            return false;
-        }
+        if (!CheckNumericText(GetDlgItem(page, description.fields[i].control)))
+            numeric = false;
+    if (!numeric) {
+        MessageBoxA(page, "Attenzione: non tutte le caselle di testo contengono un valore numerico.",
+                    "Errore nell'inserimento dei dati!", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     for (size_t i = 0; i < description.fieldCount; ++i)
         values[i] = FieldNumber(page, description.fields[i].control);
     return true;
@@ -194,7 +198,12 @@ LRESULT MethodNext(HWND page)
     case kMethodHml: done = RunHml(page); break;
     case kMethodHmlCheck: done = RunHmlCheck(page); break;
     }
-    return done ? IDD_DPI_RESULTS : -1;
+    if (!done)
+        return -1;
+    // The results are this page's: a file loaded here without a method of
+    // its own must not leave them nameless.
+    Record().method = DescribedPage(page).method;
+    return IDD_DPI_RESULTS;
 }
 
 LRESULT MethodBack(HWND page)
@@ -287,14 +296,18 @@ void ShowMethodChoice(HWND page)
     ShowMethods(page);
 }
 
+// The page's choice; a method the page no longer shows checked is dropped
+// (a number read from a file that names none stays as read).
 void TakeMethodChoice(HWND page)
 {
     Record().hasSpectrum = Checked(page, IDC_DPI_HAS_SPECTRUM);
     Record().hasLceq = Checked(page, IDC_DPI_HAS_LCEQ);
     Record().hasLaeq = Checked(page, IDC_DPI_HAS_LAEQ);
+    int method = IsNamedMethod(Record().method) ? kMethodNone : Record().method;
     for (const MethodButton& button : kMethodButtons)
         if (Checked(page, button.control))
-            Record().method = button.method;
+            method = button.method;
+    Record().method = method;
 }
 
 void MethodChoiceCommand(HWND page, int id, int notification)
