@@ -27,6 +27,8 @@ struct ProtectorSelection {
     double h, m, l;
     double snr;
     double effectiveLevel;  // LE, dBA
+    int correction;         // AttenuationCorrection (correction.h)
+    int protectorKind;      // ProtectorKind the correction is taken for
     char notes[kSelectionNotesSize];
     char currentFile[kSelectionPathSize];  // the ".dpi" last opened or saved
 };
