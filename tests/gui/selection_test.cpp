@@ -14,6 +14,7 @@
 
 #include "framework/help.h"
 #include "protectors/selection.h"
+#include "protectors/selection_pages.h"
 #include "resources/resource.h"
 #include "shell/dispatch.h"
 #include "tests/gui/harness.h"
@@ -678,6 +679,55 @@ TEST_F(Selection, ADroppedFileLoadsAsOpenDoes)
         EXPECT_TRUE(Checked(page, IDC_DPI_Q1_NO));
         Cancel(sheet);
     });
+}
+
+// ---- Correction for the real use -------------------------------------------------------
+
+// The verdict on the level corrected on the results page, saved, reopened;
+// a correction this program does not know loads as none, and is told.
+TEST_F(Selection, ACorrectionJudgesTheCorrectedLevelAndIsSavedAndReopened)
+{
+    std::string path = Path("corretta.dpi"), unknown = Path("ignota.dpi");
+    gui::WriteFile(unknown, "[FONEXA]\r\nTipo=DPI\r\n[SETTINGS]\r\nLIVEFF=75\r\nMETODO=2\r\nCORREZIONE=ISO9999\r\n");
+    // LCeq 100, SNR 25: 75 dBA; foam plugs keep half the SNR, 100 - 12.5.
+    const std::string corrected =
+        "Con l'otoprotettore scelto, il livello di pressione sonora equivalente risultante all'orecchio del "
+        "lavoratore \xe8 pari a 75.0 dBA con l'attenuazione di laboratorio.\r\nCon la correzione Fattore beta "
+        "UNI 9432, Inserti espandibili \xe8 pari a 88.0 dBA.\r\nIl livello d'azione \xe8 85.0 dBA.\r\n"
+        "La protezione offerta dal DPI \xe8 da ritenersi INSUFFICIENTE.";
+    gui::RunScript([&] {
+        Window sheet = OpenWizard();
+        ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
+        FillFields(Page(sheet), {{IDC_DPI_LCEQ, "100"}, {IDC_DPI_SNR_VALUE, "25"}});
+        Press(sheet, PSBTN_NEXT);
+        Window results = Page(sheet);
+        EXPECT_FALSE(results.Enabled(IDC_DPI_PROTECTOR_KIND));
+        results.Select(IDC_DPI_CORRECTION, 1);
+        EXPECT_EQ(results.Text(IDC_DPI_PROTECTOR_KIND), "Cuffie");
+        results.Select(IDC_DPI_PROTECTOR_KIND, 1);
+        EXPECT_EQ(results.Text(IDC_DPI_REPORT), corrected);
+        SaveAsOnPage(results, path);
+        Cancel(sheet);
+    });
+    EXPECT_NE(gui::ReadFile(path).find("METODO=2\r\nCORREZIONE=UNI9432\r\nTIPODPI=ESPANDIBILI\r\n"),
+              std::string::npos);
+
+    g_protectorSelection = StartSelection();
+    gui::RunScript([&] {
+        Window sheet = OpenWizard();
+        OpenOnPage(Page(sheet), path);
+        for (int page = 0; page < 3; ++page)
+            Press(sheet, PSBTN_NEXT);
+        Window results = Page(sheet);
+        EXPECT_EQ(results.Text(IDC_DPI_PROTECTOR_KIND), "Inserti espandibili");
+        EXPECT_EQ(results.Text(IDC_DPI_REPORT), corrected);
+        OpenOnPage(results, unknown);
+        EXPECT_EQ(results.Text(IDC_DPI_FILE), kUnknownCorrectionNotice + unknown);
+        EXPECT_EQ(results.Text(IDC_DPI_CORRECTION), "Nessuna correzione");
+        EXPECT_EQ(results.Text(IDC_DPI_REPORT), VerdictText("75.0", "85.0", "ACCETTABILE."));
+        Cancel(sheet);
+    });
+    EXPECT_TRUE(gui::MessageBoxes().empty());
 }
 
 // ---- Printout ----------------------------------------------------------------------------

@@ -48,5 +48,8 @@ session "
     shot wizard-method-page-after-load
     xdotool key Return; wait_title 'Risultati del calcolo'
     shot wizard-8-results
+    xdotool key alt+c; sleep 1; xdotool key Down; sleep 1
+    xdotool key alt+t; sleep 1; xdotool key Down; sleep 1
+    shot wizard-9-results-correction
 "
 rm -f "$out"/wizard-method-change-message-[234].png
