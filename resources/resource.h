@@ -270,5 +270,7 @@
 #define IDC_DPI_PROTECTOR_FILE    1575  /* "&DPI..." */
 /* 107 */
 #define IDC_DPI_REPORT            1016
+#define IDC_DPI_CORRECTION        1029  /* "Correzione:" */
+#define IDC_DPI_PROTECTOR_KIND    1030  /* "Tipo:" */
 
 #endif

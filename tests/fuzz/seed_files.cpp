@@ -31,7 +31,8 @@ const std::vector<SeedType>& SeedFiles()
           "2000=83.0\r\n4000=80.0\r\n8000=75.0\r\nA=88.0\r\nC=90.5\r\nCLASSE=1\r\n[ATT]\r\n125=15.0\r\n"
           "250=20.0\r\n500=25.0\r\n1000=30.0\r\n2000=35.0\r\n4000=38.0\r\n8000=36.0\r\nH=34.0\r\n"
           "M=28.0\r\nL=22.0\r\nSNR=31.0\r\n[NOTE]\r\n1=Linea 4\r\n2=\r\n3=turno B\r\nNum=3\r\n",
-          "[FONEXA]\r\nTipo=dpi\r\n[SETTINGS]\r\nLACT=90\r\nMETODO=2\r\n[NOISE]\r\nC=100\r\n[ATT]\r\nSNR=25\r\n"}},
+          "[FONEXA]\r\nTipo=dpi\r\n[SETTINGS]\r\nLACT=90\r\nMETODO=2\r\nCORREZIONE=DGUV\r\nTIPODPI=ESPANDIBILI\r\n"
+          "[NOISE]\r\nC=100\r\n[ATT]\r\nSNR=25\r\n"}},
     };
     return kSeeds;
 }

@@ -18,6 +18,7 @@
 #include "iso1999/predictions.h"
 #include "iso1999/risk.h"
 #include "iso1999/shift.h"
+#include "protectors/correction.h"
 #include "protectors/methods.h"
 #include "protectors/verdict.h"
 #include "spectra/attenuation.h"
@@ -186,6 +187,15 @@ std::vector<std::string> ResultsExample()
 {
     std::string word = ProtectionVerdict(78, 85);
     return {"da ritenersi " + word};
+}
+
+// LCeq 100 dBC, SNR 25 dB, judged with a correction (the protector guide).
+double CorrectionExampleLevel(int correction, int kind)
+{
+    ProtectorSelection s = StartSelection();
+    s.method = kMethodSnr, s.lceq = 100, s.snr = 25, s.effectiveLevel = SnrMethod(100, 25);
+    s.correction = correction, s.protectorKind = kind;
+    return JudgedLevelOf(s).level;
 }
 
 std::vector<std::string> DamageExample()
@@ -363,7 +373,10 @@ TEST(HelpExamples, TheUserGuidesShowTheSameNumbers)
           "L = " + Shown(hml.l) + " dB"}},
         {"SceltaDPI.ms",
          {verdict(SnrMethod(98, 25)), verdict(CorrectedSnrMethod(95, 25)),
-          verdict(HmlMethod(95, 98, 30, 25, 20))}},
+          verdict(HmlMethod(95, 98, 30, 25, 20)), verdict(CorrectionExampleLevel(kCorrectionNone, kKindNone)),
+          verdict(CorrectionExampleLevel(kCorrectionUniBeta, kKindFoamPlugs)),
+          verdict(CorrectionExampleLevel(kCorrectionHse, kKindNone)),
+          verdict(CorrectionExampleLevel(kCorrectionDguv, kKindFoamPlugs))}},
         {"Danno.ms",
          {"= " + Shown(ComputeEarDamage(left, kDamageTableNew), "%.2f") + " %",
           "= " + Shown(ComputeEarDamage(right, kDamageTableNew), "%.2f") + " %",
