@@ -26,6 +26,7 @@
 #include "damage/damage_dialog.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/group_level_dialog.h"
+#include "exposure/task_uncertainty_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
 #include "framework/help.h"
 #include "protectors/selection_wizard.h"
@@ -65,6 +66,7 @@ const Calculator kCalculators[] = {
     {".leg", "LEQGROUP", GroupLevelProc, nullptr},
     {".ilg", "CALCOLOILG", DamageProc, nullptr},
     {".dpi", nullptr, nullptr, OpenSelectionOnBandPage},
+    {".lin", "INCERTEZZA", UncertaintyProc, nullptr},
 };
 
 HWND DropTarget(HWND window, const Calculator& calculator)
