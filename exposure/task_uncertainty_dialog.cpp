@@ -71,9 +71,9 @@ void CreateColumns(HWND dialog)
     static const struct {
         const char* title;
         int width;  // in hundredths of the list
-    } kHeads[kColumns] = {{"Compito", 22}, {"T (h)", 9},         {"u1b (h)", 10}, {"N", 6},
-                          {"LAeq,T (dBA)", 14}, {"Lex,8h,m (dBA)", 15}, {"u1a (dB)", 11},
-                          {"Quota u² (%)", 13}};
+    } kHeads[kColumns] = {{"Compito", 20}, {"T (h)", 7},           {"u1b (h)", 9}, {"N", 5},
+                          {"LAeq,T (dBA)", 15}, {"Lex,8h,m (dBA)", 17}, {"u1a (dB)", 11},
+                          {"Quota u² (%)", 15}};
     RECT client;
     GetClientRect(List(dialog), &client);
     for (int i = 0; i < kColumns; ++i) {
