@@ -114,33 +114,42 @@ void ReportClasses(ReportText* report, const UncertaintyAssessment& a)
 
 // ---- Printout ----
 
-// Text word-wrapped from x to the right edge of the page, from the current
-// line (from the top of the next page when it does not fit the rest of this
-// one); the current line then follows it. False when a page break failed.
+// Text word-wrapped from x to the right edge of the page, a printout line
+// for each of its lines. False when a page break failed.
 bool PrintWrapped(TextPrintout* print, int x, const std::string& text)
 {
-    RECT measure = {x, 0, print->pageWidth, print->pageHeight};
-    DrawTextA(print->dc, text.c_str(), -1, &measure, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
-    int lines = (measure.bottom - measure.top + print->lineHeight - 1) / print->lineHeight;
-    lines = lines < 1 ? 1 : lines;
-    if (print->line + lines - 1 > print->linesPerPage && lines < print->linesPerPage)
-        while (print->line != 1)
-            if (!NextPrintLine(print))
-                return false;
-    RECT area = {x, print->line * print->lineHeight, print->pageWidth, print->pageHeight};
-    DrawTextA(print->dc, text.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX);
-    for (int i = 0; i < lines; ++i)
+    const int width = print->pageWidth - x;
+    size_t start = 0;
+    for (;;) {
+        while (start < text.size() && text[start] == ' ')
+            ++start;
+        // At least one word a line; then as many more as fit.
+        size_t fit = text.find(' ', start);
+        fit = fit == std::string::npos ? text.size() : fit;
+        while (fit < text.size()) {
+            size_t next = text.find(' ', fit + 1);
+            next = next == std::string::npos ? text.size() : next;
+            SIZE size = {};
+            GetTextExtentPoint32A(print->dc, text.c_str() + start, (int)(next - start), &size);
+            if (size.cx > width)
+                break;
+            fit = next;
+        }
+        PrintAt(print, x, text.substr(start, fit - start).c_str());
         if (!NextPrintLine(print))
             return false;
-    return true;
+        start = fit;
+        if (start >= text.size())
+            return true;
+    }
 }
 
 bool PrintTasks(TextPrintout* print, const UncertaintyTexts& in, const UncertaintyAssessment& a)
 {
     // Name, T, u1b, LAeq,T, Lex,8h,m, u1a, share: columns in twentieths of the page.
-    static const int kColumns[] = {0, 6, 8, 10, 13, 16, 18};
+    static const int kColumns[] = {0, 5, 7, 9, 12, 15, 17};
     static const char* const kHeads[] = {"Compito", "T (h)", "u1b (h)", "LAeq,T", "Lex,8h,m",
-                                         "u1a", "Quota u²"};
+                                         "u1a", "Quota"};
     const int w = print->pageWidth / 20;
     for (int i = 0; i < 7; ++i)
         PrintAt(print, kColumns[i] * w, kHeads[i]);
@@ -149,7 +158,7 @@ bool PrintTasks(TextPrintout* print, const UncertaintyTexts& in, const Uncertain
     const bool computed = a.check.problem == kInputsComplete;
     for (size_t m = 0; m < in.tasks.size(); ++m) {
         const TaskTexts& t = in.tasks[m];
-        std::string cells[7] = {t.name.substr(0, 22), t.hours, t.hoursUncertainty};
+        std::string cells[7] = {t.name.substr(0, 18), t.hours, t.hoursUncertainty};
         if (computed) {
             const TaskOutcome& o = a.outcome.tasks[m];
             char share[16];
