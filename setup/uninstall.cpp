@@ -48,7 +48,7 @@ void DeleteIn(const char* folder, const char* name)
         DeleteFileA(path);
 }
 
-// The data files of the eight types, and no other file.
+// The data files of the types Fonexa registers, and no other file.
 void DeleteDataFiles(const char* folder)
 {
     for (const char* ext : kDataExtensions)

@@ -20,6 +20,13 @@ const std::vector<SeedType>& SeedFiles()
         {".leg",
          {"[FONEXA]\r\nTipo=LEG\r\nSAMPLES=4\r\nLEQGROUP=86.8\r\nTOTLAV=10\r\nFIDUCIA=1\r\n"
           "CONFIDENZA=2\r\nITEMS=4\r\n[LEQ]\r\n1=85\r\n2=87\r\n3=89\r\n4=86\r\n[NOTE]\r\n1=reparto\r\nNum=1\r\n"}},
+        {".lin",
+         {"[FONEXA]\r\nTipo=LIN\r\nCLASSE=2\r\nPICCO=132.5\r\nITEMS=3\r\n[COMPITO1]\r\nNOME=Saldatura\r\n"
+          "DURATA=5\r\nU1B=1\r\nITEMS=3\r\n1=80.1\r\n2=82 dB\r\n3=79.6\r\n[COMPITO2]\r\nNOME=Molatura\r\n"
+          "DURATA=1.5\r\nU1B=0.5\r\nITEMS=4\r\n1=86.5\r\n2=92.4\r\n3=89.3\r\n4=93.2\r\n[COMPITO3]\r\n"
+          "DURATA=1.5\r\nITEMS=3\r\n1=70\r\n2=70\r\n3=70\r\n[NOTE]\r\n1=turno A\r\nNum=1\r\n",
+          "[FONEXA]\r\nTipo=lin\r\nITEMS=2\r\n[COMPITO1]\r\nDURATA=30\r\nITEMS=2\r\n1=n.d.\r\n2=85\r\n"
+          "[COMPITO2]\r\nNOME=Presse\r\nDURATA=8\r\nU1B=-1\r\nITEMS=3\r\n1=85\r\n2=250\r\n3=86\r\n"}},
         {".ilg",
          {"[FONEXA]\r\nTipo=ILG\r\nILG=9\r\nSIMM=0\r\nTABELLA=2\r\nINDUS=2\r\n[SX]\r\n500=40\r\n"
           "1000=40\r\n2000=42.7\r\n3000=40\r\n4000=40\r\n6000=40\r\n[DX]\r\n500=20\r\n1000=20\r\n"

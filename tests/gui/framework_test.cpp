@@ -115,6 +115,7 @@ TEST_F(Framework, MainToolbarTooltips)
     };
     EXPECT_EQ(text(IDM_OPEN), "Apri...");
     EXPECT_EQ(text(IDM_LEPD), "Lep,d...");
+    EXPECT_EQ(text(IDM_UNCERTAINTY), "Incertezza ISO 9612...");
     EXPECT_EQ(text(IDM_VIEW_DOCUMENT), "Ducumento");
     EXPECT_EQ(text(IDM_VIEW_GRAPH), "Grafico");
     EXPECT_EQ(text(IDM_HELP), "Help");
@@ -290,8 +291,9 @@ TEST_F(Framework, MenuItemsCarryTheirBitmaps)
     HMENU fresh = GetSubMenu(file, 0);
     EXPECT_EQ(bitmapOf(file, 0, true), MenuBitmapHandle(kBmpNuovo));
     EXPECT_EQ(bitmapOf(fresh, 0, true), MenuBitmapHandle(kBmpLepd));
-    EXPECT_EQ(bitmapOf(fresh, 6, true), MenuBitmapHandle(kBmpAudiogramma));
-    EXPECT_EQ(bitmapOf(fresh, 11, true), MenuBitmapHandle(kBmpDocumento));
+    EXPECT_EQ(bitmapOf(fresh, 3, true), MenuBitmapHandle(kBmpIncertezza));
+    EXPECT_EQ(bitmapOf(fresh, 7, true), MenuBitmapHandle(kBmpAudiogramma));
+    EXPECT_EQ(bitmapOf(fresh, 12, true), MenuBitmapHandle(kBmpDocumento));
 
     gui::RunScript([&] {
         Window lepd = OpenLepd();

@@ -32,7 +32,7 @@ const char* const kProgramFiles[] = {
     "Esposizione.pdf", "Spettri.pdf",   "SceltaDPI.pdf", "Danno.pdf",       "NIPTS.pdf",         "Rischio.pdf",
     "Previsioni.pdf", "Evoluzione.pdf", "Fonexa.inf",    "Setup.exe",
 };
-const char* const kExtensions[] = {".lep", ".lew", ".leg", ".ilg", ".spr", ".spi", ".dpi", ".fnx"};
+const char* const kExtensions[] = {".lep", ".lew", ".leg", ".ilg", ".spr", ".spi", ".dpi", ".fnx", ".lin"};
 const char kLep[] = "[FONEXA]\r\nTipo=LEPD\r\nTFORM=1\r\nITEMS=1\r\n[LEQ]\r\n1=90\r\n[TIME]\r\n1=480\r\n";
 
 std::string Sample(const char* ext)
@@ -121,7 +121,7 @@ std::vector<std::string> ExpectedLog(const std::string& f, bool samplesCopied)
     lines.push_back("Creata la chiave: " + f + "\\Fonexa.exe");
     for (const char* ext : kExtensions)
         lines.push_back(std::string("Creata la chiave: Fonexa.File") + ext);
-    for (size_t i = 0; i < 8; ++i)
+    for (size_t i = 0; i < sizeof kExtensions / sizeof kExtensions[0]; ++i)
         lines.push_back("Creata la chiave: Shell\\Open\\Command");
     lines.push_back("Creato il link: " + f + "\\Fonexa.exe");
     lines.push_back("Creato il link: " + f + "\\Fonexa.hlp");
