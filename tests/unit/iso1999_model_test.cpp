@@ -66,17 +66,24 @@ TEST(Iso1999Nipts, MedianAtTwentyYears)
     EXPECT_NEAR(ComputeNipts(Record(20, 90, 0, 1, 4000, 0.5)), 12.9433, 1e-4);
 }
 
-TEST(Iso1999Nipts, BelowTenYearsTheMedianIsScaledAndTheSpreadsUseTheRealTime)
+TEST(Iso1999Nipts, BelowTenYearsEveryFractileIsItsTenYearValueScaled)
 {
-    // N50 = 0.05 * 225 * log10 6 / log10 11 = 8.40624
+    // 95 dBA, 4000 Hz: at 10 years N50 = 0.05 * 400 = 20, du = dl = 0.014 * 400
+    // = 5.6; scaled by log10 2 / log10 11 and log10 3 / log10 11.
+    const struct {
+        double years, q05, q50, q95;
+    } rows[] = {{1, 8.44416, 5.78130, 3.11843}, {2, 13.38368, 9.16314, 4.94260}};
+    for (const auto& r : rows) {
+        EXPECT_NEAR(ComputeNipts(Record(r.years, 95, 0, 1, 4000, 0.05)), r.q05, 1e-5);
+        EXPECT_NEAR(ComputeNipts(Record(r.years, 95, 0, 1, 4000, 0.50)), r.q50, 1e-5);
+        EXPECT_NEAR(ComputeNipts(Record(r.years, 95, 0, 1, 4000, 0.95)), r.q95, 1e-5);
+    }
+    // 90 dBA, 5 years: N50 = 0.05 * 225 * log10 6 / log10 11 = 8.40624
     EXPECT_NEAR(ComputeNipts(Record(5, 90, 0, 1, 4000, 0.5)), 8.40624, 1e-5);
-    // du = (0.005 + 0.009 log10 5) 225 = 2.54041; N50 + 1.282 du
-    EXPECT_NEAR(ComputeNipts(Record(5, 90, 0, 1, 4000, 0.10)), 11.66306, 1e-5);
-    // dl = (0.016 - 0.002 log10 5) 225 = 3.28546; N50 - 1.282 dl
-    EXPECT_NEAR(ComputeNipts(Record(5, 90, 0, 1, 4000, 0.90)), 4.19428, 1e-5);
     // At exactly 10 years both forms agree: (u + v) D
     EXPECT_NEAR(ComputeNipts(Record(10, 90, 0, 1, 4000, 0.5)), 11.25, kTol);
-    EXPECT_NEAR(ComputeNipts(Record(9.999999, 90, 0, 1, 4000, 0.5)), 11.25, 1e-5);
+    EXPECT_NEAR(ComputeNipts(Record(9.999999, 90, 0, 1, 4000, 0.10)),
+                ComputeNipts(Record(10, 90, 0, 1, 4000, 0.10)), 1e-5);
 }
 
 TEST(Iso1999Nipts, FiftyFivePercentRowAfterRepeatedSums)
