@@ -41,14 +41,14 @@ class EvolutionCalculator : public testing::Test {
 protected:
     void SetUp() override
     {
-        g_evolutionState = InitialEvolutionState();
+        g_evolutionState = g_evolutionChoices = InitialEvolutionState();
         gui::ClearMessageBoxes();
         gui::ClearHelpCalls();
     }
     void TearDown() override
     {
         LeaveChartViews();
-        g_evolutionState = InitialEvolutionState();
+        g_evolutionState = g_evolutionChoices = InitialEvolutionState();
         SelectCurve(kAllCurves);
     }
 };
@@ -59,7 +59,7 @@ TEST_F(EvolutionCalculator, DialogShowsItsStateTooltipsAndHelp)
     gui::RunScript([] {
         gui::MainCommand(IDM_EVOLUTION);
         Window dialog = gui::WaitWindow(kTitle);
-        EXPECT_EQ(SelectedCurve(), -1);
+        EXPECT_EQ(SelectedCurve(), 3);
         EXPECT_EQ(dialog.Text(IDC_STATUS_BAR), "Evoluzione del danno causato dall'età e dal rumore");
         HWND list = dialog.Item(IDC_ISO_FRACTILE);
         ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 17);
@@ -91,8 +91,8 @@ TEST_F(EvolutionCalculator, DialogShowsItsStateTooltipsAndHelp)
         dialog.Click(IDCANCEL);
         gui::WaitGone(dialog);
     });
-    EXPECT_EQ(g_evolutionState.damageTable, IDC_ISO_TABLE_OLD);
-    EXPECT_EQ(g_evolutionState.sexButton, IDC_ISO_SEX_FEMALE);
+    EXPECT_EQ(g_evolutionChoices.damageTable, IDC_ISO_TABLE_OLD);
+    EXPECT_EQ(g_evolutionChoices.sexButton, IDC_ISO_SEX_FEMALE);
     EXPECT_EQ(g_evolutionState.record.sex, 1);
     const std::vector<gui::HelpCall>& calls = gui::HelpCalls();
     ASSERT_EQ(calls.size(), 5u);
@@ -142,7 +142,7 @@ TEST_F(EvolutionCalculator, OkChecksTheLevelThenTheStartingAge)
         dialog.SetText(IDC_ISO_LEVEL, "101");
     });
     EXPECT_EQ(outcome.caption, "Livello di esposizione.");
-    EXPECT_EQ(g_evolutionState.fractileChoice, 8);
+    EXPECT_EQ(g_evolutionChoices.fractileChoice, 8);
     EXPECT_DOUBLE_EQ(g_evolutionState.record.fractile, 0.15);
     gui::RunScript([] {
         gui::MainCommand(IDM_EVOLUTION);

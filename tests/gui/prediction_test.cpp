@@ -54,14 +54,14 @@ class PredictionCalculator : public testing::Test {
 protected:
     void SetUp() override
     {
-        g_predictionState = InitialPredictionState();
+        g_predictionState = g_predictionChoices = InitialPredictionState();
         gui::ClearMessageBoxes();
         gui::ClearHelpCalls();
     }
     void TearDown() override
     {
         LeaveChartViews();
-        g_predictionState = InitialPredictionState();
+        g_predictionState = g_predictionChoices = InitialPredictionState();
         g_riskState = InitialRiskState();
         SelectCurve(kAllCurves);
     }
@@ -73,7 +73,7 @@ TEST_F(PredictionCalculator, DialogListsTooltipsAndHelp)
     gui::RunScript([] {
         gui::MainCommand(IDM_PREDICTIONS);
         Window dialog = gui::WaitWindow(kTitle);
-        EXPECT_EQ(SelectedCurve(), -1);
+        EXPECT_EQ(SelectedCurve(), 4);
         EXPECT_EQ(dialog.Text(IDC_STATUS_BAR), "Perdite dovute alla sola esposizione professionale");
         ASSERT_EQ(ListCount(dialog, IDC_ISO_FRACTILE), 19);
         EXPECT_EQ(ListItem(dialog, IDC_ISO_FRACTILE, 0), "5");
@@ -137,8 +137,8 @@ TEST_F(PredictionCalculator, OkChecksTheStartingLevelAndKeepsTheChoicesMadeBefor
         dialog.SetText(IDC_ISO_LEVEL, "90");
     });
     EXPECT_EQ(outcome.caption, "Livello di esposizione");
-    EXPECT_DOUBLE_EQ(g_predictionState.record.fractile, 0.95);
-    EXPECT_EQ(g_predictionState.record.frequency, 6000);
+    EXPECT_DOUBLE_EQ(g_predictionChoices.record.fractile, 0.95);
+    EXPECT_EQ(g_predictionChoices.record.frequency, 6000);
     EXPECT_EQ(g_predictionState.record.level, 40.0);
     gui::RunScript([] {
         gui::MainCommand(IDM_PREDICTIONS);

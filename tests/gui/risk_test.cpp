@@ -51,14 +51,14 @@ class RiskCalculator : public testing::Test {
 protected:
     void SetUp() override
     {
-        g_riskState = InitialRiskState();
+        g_riskState = g_riskChoices = InitialRiskState();
         gui::ClearMessageBoxes();
         gui::ClearHelpCalls();
     }
     void TearDown() override
     {
         LeaveChartViews();
-        g_riskState = InitialRiskState();
+        g_riskState = g_riskChoices = InitialRiskState();
         g_predictionState = InitialPredictionState();
         SelectCurve(kAllCurves);
         SetPrintComment("");
@@ -71,7 +71,7 @@ TEST_F(RiskCalculator, DialogShowsItsStateCriteriaTooltipsAndHelp)
     gui::RunScript([] {
         gui::MainCommand(IDM_RISK);
         Window dialog = gui::WaitWindow(kTitle);
-        EXPECT_EQ(SelectedCurve(), -1);
+        EXPECT_EQ(SelectedCurve(), 2);
         EXPECT_EQ(dialog.Text(IDC_STATUS_BAR), "ISO 1999/90: ((1kHz + 2kHz + 4kHz) / 3) > 27");
         EXPECT_EQ(dialog.Text(IDC_ISO_YEARS), " 35");
         EXPECT_EQ(dialog.Text(IDC_ISO_LEVEL), " 90");
@@ -191,8 +191,8 @@ TEST_F(RiskCalculator, ACriterionChosenIsKeptWhenAnotherCheckFails)
     EXPECT_EQ(outcome.caption, "Età individuo.");
     // The criterion and the sex button at once; the numbers and the sex
     // only after a valid "&Ok".
-    EXPECT_EQ(g_riskState.criterion, kCriterionOtremNew);
-    EXPECT_EQ(g_riskState.sexButton, IDC_ISO_SEX_FEMALE);
+    EXPECT_EQ(g_riskChoices.criterion, kCriterionOtremNew);
+    EXPECT_EQ(g_riskChoices.sexButton, IDC_ISO_SEX_FEMALE);
     EXPECT_EQ(g_riskState.record.years, 35.0);
     EXPECT_EQ(g_riskState.record.age, 60.0);
     EXPECT_EQ(g_riskState.record.sex, 1);
