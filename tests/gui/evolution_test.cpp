@@ -203,7 +203,7 @@ TEST_F(EvolutionCalculator, CopyInTabellaRowsUpToTheAgeOf70)
               "Sesso:;;;M;\r\n"
               "   Tabella: Nuova;;;;\r\n"
               "Anni;5 %;50 %;95 %;15 %\r\n"
-              " 2;24,9; 2,6; 0,0;16,0\r\n");
+              " 2;24,1; 2,6; 0,0;15,0\r\n");
 
     gui::RunScript([] {
         gui::MainCommand(IDM_EVOLUTION);
@@ -215,8 +215,8 @@ TEST_F(EvolutionCalculator, CopyInTabellaRowsUpToTheAgeOf70)
     std::vector<std::string> lines = CsvLines(CopiedTable());
     ASSERT_EQ(lines.size(), 7u + 10u);
     EXPECT_EQ(lines[3], "Età di inizio:;;; 50;");
-    EXPECT_EQ(lines[7], " 2; 5,9; 0,0; 0,0; 1,5");
-    EXPECT_EQ(lines[8], " 4; 9,1; 0,1; 0,0; 2,8");
+    EXPECT_EQ(lines[7], " 2; 4,9; 0,0; 0,0; 1,5");
+    EXPECT_EQ(lines[8], " 4; 8,0; 0,1; 0,0; 2,8");
     EXPECT_EQ(lines[16], "20;25,6; 3,9; 0,0;18,1");
 }
 
