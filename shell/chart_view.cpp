@@ -166,13 +166,14 @@ void CopyTable(HWND mainWindow)
 
 void PrintView(HWND mainWindow)
 {
-    if (!PrintCommentDialog(mainWindow))
+    char comment[kPrintCommentSize];
+    if (!PrintCommentDialog(mainWindow, comment))
         return;
     WaitCursor wait;
     int index = 0;
     ViewPainter painter = GetViewPainter(g_main.viewState, GetMenu(mainWindow), &index);
     if (painter)
-        PrintChart(ChartJobName(index), painter);
+        PrintChart(ChartJobName(index), painter, comment);
 }
 
 // ---- Popup, keys, paint ------------------------------------------------

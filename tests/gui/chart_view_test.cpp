@@ -546,6 +546,16 @@ TEST_F(ChartView, PrintedViewWithItsComment)
     });
     EXPECT_FALSE(gui::PrintJobExists());
 
+    // "No &Comment" prints none; the last one only fills the dialog.
+    gui::RunScript([] {
+        gui::MainCommand(IDM_PRINT);
+        Window comment = gui::WaitWindow("Un commento per la stampa?");
+        EXPECT_EQ(comment.Text(IDC_NOTES), "Reparto stampaggio, linea 2");
+        comment.Click(IDC_NO_COMMENT);
+        gui::WaitGone(comment);
+    });
+    EXPECT_EQ(gui::PrintedText().find("Reparto"), std::string::npos);
+
     // A comment longer than its band goes alone on a second page.
     std::string longComment;
     for (int i = 1; i <= 40; ++i)
