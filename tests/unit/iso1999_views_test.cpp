@@ -8,6 +8,7 @@
 #include "iso1999/evolution.h"
 #include "iso1999/predictions.h"
 #include "iso1999/shift.h"
+#include "iso1999/view_text.h"
 
 namespace {
 
@@ -410,6 +411,28 @@ TEST(Evolution, TitleText)
     FormatEvolutionTitle(s, text, sizeof text);
     EXPECT_STREQ(text, " Danno (%) -  Frattile:  90 %   Leq: 100.0 dBA   Età di inizio:  40  Sesso: F"
                        "   Tabella: Biologico");
+}
+
+TEST(ChartTitles, BrokenOnlyBetweenTheirFields)
+{
+    // One unit a character: each field keeps its label with its value, a
+    // field wider than the line stands alone.
+    auto chars = [](const std::string& text) { return (int)text.size(); };
+    struct Case {
+        const char* title;
+        int width;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {" Danno (%) -  Frattile:  15 %   Leq: 90.0 dBA   Età di inizio:  18  Sesso: M   Tabella: Biologico", 41,
+         {" Danno (%) -  Frattile:  15 %", "Leq: 90.0 dBA   Età di inizio:  18", "Sesso: M   Tabella: Biologico"}},
+        {" NIPTS -  q(%): 10  Frequenza: 4000 Hz  Livelli da   88 dBA", 20,
+         {" NIPTS -  q(%): 10", "Frequenza: 4000 Hz", "Livelli da   88 dBA"}},
+        {" HTLAN -  Anni di esposizione:  35   Leq: 90.0 dBA", 10,
+         {" HTLAN -", "Anni di esposizione:  35", "Leq: 90.0 dBA"}},
+        {" HTLA -    Età:  60   Sesso: M", 80, {" HTLA -    Età:  60   Sesso: M"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BreakTitle(c.title, c.width, chars), c.lines) << c.title;
 }
 
 TEST(Evolution, ReportText)
