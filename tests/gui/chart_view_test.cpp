@@ -546,12 +546,14 @@ TEST_F(ChartView, PrintedViewWithItsComment)
     });
     EXPECT_FALSE(gui::PrintJobExists());
 
-    // "No &Comment" prints none; the last one only fills the dialog.
+    // "&Ok" with the edit emptied prints none; the last comment only fills
+    // the dialog.
     gui::RunScript([] {
         gui::MainCommand(IDM_PRINT);
         Window comment = gui::WaitWindow("Un commento per la stampa?");
         EXPECT_EQ(comment.Text(IDC_NOTES), "Reparto stampaggio, linea 2");
-        comment.Click(IDC_NO_COMMENT);
+        comment.SetText(IDC_NOTES, "");
+        comment.Click(IDOK);
         gui::WaitGone(comment);
     });
     EXPECT_EQ(gui::PrintedText().find("Reparto"), std::string::npos);

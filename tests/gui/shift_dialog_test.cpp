@@ -187,8 +187,8 @@ TEST_F(ShiftDialog, RemembersItsInputsAndChoices)
     });
     EXPECT_EQ(g_shiftChoices.record.years, 20.0);
     EXPECT_EQ(g_shiftChoices.record.level, 85.5);
-    EXPECT_EQ(g_shiftChoices.record.age, 60.0);
-    EXPECT_EQ(g_shiftChoices.record.sex, 1);
+    EXPECT_EQ(g_shiftState.record.age, 60.0);
+    EXPECT_EQ(g_shiftState.record.sex, 1);
     EXPECT_EQ(g_shiftChoices.sexButton, IDC_SHIFT_SEX_FEMALE);
     EXPECT_EQ(g_shiftChoices.damageTable, IDC_SHIFT_TABLE_BIO);
 
