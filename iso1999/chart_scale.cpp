@@ -31,7 +31,7 @@ double ScaledY(ChartScale scale, double value, int plotTop, int plotBottom)
     const double kFar = 1e9;
     int h = RowHeight(plotTop, plotBottom, ScaleRows(scale));
     double y = std::floor(plotBottom - RowsOf(scale, value) * h);
-    if (y != y)
+    if (std::isnan(y))
         return plotBottom;
     if (y < plotTop - kFar)
         return plotTop - kFar;
