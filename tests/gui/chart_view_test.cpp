@@ -310,6 +310,7 @@ TEST_F(ChartView, ACancelledCalculatorLeavesEveryViewAsItWas)
             Key('2');
         });
         Seen before = WhatTheViewsGive();
+        int state = g_main.viewState;
         for (const Cancelled& c : kCancelled) {
             SCOPED_TRACE(c.command);
             gui::RunScript([&c] {
@@ -322,6 +323,8 @@ TEST_F(ChartView, ACancelledCalculatorLeavesEveryViewAsItWas)
                 gui::WaitGone(dialog);
             });
         }
+        EXPECT_EQ(g_main.viewState, state);
+        EXPECT_TRUE(Greyed(IDM_VIEW_GRAPH));
         EXPECT_EQ(SelectedCurve(), 1);
         Seen after = WhatTheViewsGive();
         EXPECT_EQ(after.copied, before.copied);
