@@ -1,7 +1,7 @@
 #!/bin/sh
 # The installable folder of Fonexa and a zip of it:  dist.sh BUILD_DIR OUT_DIR
 # OUT_DIR/Fonexa holds what setup.exe copies (the sixteen program files),
-# one sample data file of each of the eight types (BUILD_DIR/samples), and
+# one sample data file of each of the nine types (BUILD_DIR/samples), and
 # nothing else;
 # OUT_DIR/Fonexa.zip is that folder.
 # The help and the documents come from the build tree (BUILD_DIR/help,
@@ -52,7 +52,7 @@ done
 
 # Sample data files, installed beside the program: one of each type, their
 # stored results computed at build time by tools/samplegen.
-for ext in lep lew leg ilg spr spi dpi fnx; do
+for ext in lep lew leg ilg spr spi dpi fnx lin; do
     cp "$build/samples/esempio.$ext" "$kit/esempio.$ext"
 done
 

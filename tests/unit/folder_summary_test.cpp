@@ -88,6 +88,11 @@ TEST(FolderSummary, EachTypeRecomputedFromItsInputs)
         // SNR method: 100 - 22 = 78 dBA, 7 dB below the action level of 85.
         {"scelta.dpi", "[FONEXA]\nTipo=DPI\n[SETTINGS]\nLACT=85\nMETODO=2\nLIVEFF=80\n[NOISE]\nC=100\n[ATT]\nSNR=22\n",
          {"Scelta DPI", "Livello protetto (dBA)", "78.0", "Metodo SNR, BUONA.", "", "", "risultato salvato diverso (80)"}},
+        // 4 dB off the SNR for real use: 100 - 18 = 82 dBA, judged against 85.
+        {"corretta.dpi", "[FONEXA]\nTipo=DPI\n[SETTINGS]\nMETODO=2\nCORREZIONE=hse\nLIVEFF=78.0\n[NOISE]\nC=100\n"
+                         "[ATT]\nSNR=22\n",
+         {"Scelta DPI", "Livello protetto (dBA)", "82.0", "Metodo SNR, 4 dB HSE (Regno Unito), ACCETTABILE.", "", "",
+          ""}},
         {"nessuno.dpi", "[FONEXA]\nTipo=DPI\n[SETTINGS]\nMETODO=-1\n",
          {"Scelta DPI", "Livello protetto (dBA)", "", "Nessun metodo scelto", "", "", ""}},
         // 40 dB at every frequency, new table: 0.6 (11.25 + 11.25 + 15.75 + 3 + 1.5) = 25.65.

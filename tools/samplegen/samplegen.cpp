@@ -2,7 +2,8 @@
 // in resources/samples holds a calculator's inputs and names the results it
 // stores; their values are computed here by the program's own arithmetic
 // (the folder summary's reading of the file) and written in, as the
-// calculator would save them. A report document is copied as it stands.
+// calculator would save them. A report document, and a type the summary
+// does not read, is copied as it stands.
 //
 //   samplegen OUT_DIR SOURCE...
 //
@@ -56,6 +57,18 @@ bool SetValue(std::vector<std::string>* lines, const char* section, const char* 
         }
     }
     return false;
+}
+
+// Lines ended by "\r\n", as the program writes them.
+std::string WithCrLf(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            out += '\r';
+        out += text[i];
+    }
+    return out;
 }
 
 std::string Joined(const std::vector<std::string>& lines)
@@ -116,13 +129,15 @@ int main(int argc, char** argv)
         std::ifstream in(path, std::ios::binary);
         std::stringstream bytes;
         bytes << in.rdbuf();
-        const DataFileType* type = DataFileTypeOfPath(name.c_str());
-        if (!in || !type) {
-            fprintf(stderr, "samplegen: %s is not a data file\n", path.c_str());
+        if (!in) {
+            fprintf(stderr, "samplegen: cannot read %s\n", path.c_str());
             ++failures;
             continue;
         }
-        std::string sample = type->tag ? MakeSample(name, *type, bytes.str()) : bytes.str();
+        // A file whose type stores no results of its own (a report document,
+        // a type the summary does not read) is shipped as it stands.
+        const DataFileType* type = DataFileTypeOfPath(name.c_str());
+        std::string sample = type && type->tag ? MakeSample(name, *type, bytes.str()) : WithCrLf(bytes.str());
         if (sample.empty()) {
             ++failures;
             continue;
