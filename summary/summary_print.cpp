@@ -12,7 +12,7 @@
 namespace {
 
 // Where each column starts, in hundredths of the page width.
-const int kColumnStart[kSummaryColumns + 1] = {0, 20, 29, 41, 47, 66, 73, 86, 100};
+const int kColumnStart[kSummaryColumns + 1] = {0, 18, 29, 43, 50, 70, 76, 88, 100};
 
 // A cell cut with "..." to its column.
 void PrintCell(TextPrintout* print, int column, const std::string& text)

@@ -11,12 +11,14 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "exposure/daily_exposure_state.h"
 #include "resources/resource.h"
 #include "tests/gui/harness.h"
+#include "tests/gui/printed_text.h"
 
 using gui::Window;
 
@@ -113,6 +115,35 @@ std::string SelectedFolder(const Window& browser)
     return name;
 }
 
+// "Riepi&logo cartella..." on a folder chosen in the browser (which opens by
+// itself the first time in a run, else from "Sce&gli cartella...").
+Window OpenSummaryOn(const std::string& folder, const std::string& count)
+{
+    gui::MainCommand(IDM_FOLDER_SUMMARY);
+    // Shown and reading the last folder, or asking for one.
+    HWND summary = nullptr;
+    gui::WaitUntil("the summary or the folder browser", [&] {
+        summary = FindWindowA(nullptr, "Riepilogo cartella");
+        return FolderBrowser() || (summary && IsWindowVisible(summary) && IsWindowEnabled(summary) &&
+                                   GetWindowTextLengthA(GetDlgItem(summary, IDC_SUMMARY_COUNT)) > 0);
+    });
+    if (!FolderBrowser())
+        Window(summary).Click(IDC_SUMMARY_CHOOSE);
+    gui::WaitUntil("the folder browser", [] { return FolderBrowser() != nullptr; });
+    Window browser(FolderBrowser());
+    // Chosen as a path typed into the browser would choose it, once the
+    // browser has shown its own starting folder.
+    gui::WaitUntil("the folder selected in the browser", [&] {
+        SendMessageA(browser.hwnd(), BFFM_SETSELECTIONA, TRUE, (LPARAM)folder.c_str());
+        return SelectedFolder(browser) == folder.substr(folder.rfind('\\') + 1);
+    });
+    browser.Click(IDOK);
+    Window opened = gui::WaitWindow("Riepilogo cartella");
+    EXPECT_EQ(opened.Text(IDC_SUMMARY_FOLDER), folder);
+    gui::WaitUntil("the folder read", [&] { return opened.Text(IDC_SUMMARY_COUNT) == count; });
+    return opened;
+}
+
 TEST(Riepilogo, AFolderOfEveryTypeSortedCopiedAndOpened)
 {
     std::string folder = gui::TempFolder();
@@ -122,19 +153,7 @@ TEST(Riepilogo, AFolderOfEveryTypeSortedCopiedAndOpened)
     ResetDailyExposureMemory();
 
     gui::RunScript([&] {
-        gui::MainCommand(IDM_FOLDER_SUMMARY);
-        gui::WaitUntil("the folder browser", [] { return FolderBrowser() != nullptr; });
-        Window browser(FolderBrowser());
-        // Chosen as a path typed into the browser would choose it, once the
-        // browser has shown its own starting folder.
-        gui::WaitUntil("the folder selected in the browser", [&] {
-            SendMessageA(browser.hwnd(), BFFM_SETSELECTIONA, TRUE, (LPARAM)folder.c_str());
-            return SelectedFolder(browser) == folder.substr(folder.rfind('\\') + 1);
-        });
-        browser.Click(IDOK);
-        Window summary = gui::WaitWindow("Riepilogo cartella");
-        EXPECT_EQ(summary.Text(IDC_SUMMARY_FOLDER), folder);
-        gui::WaitUntil("the folder read", [&] { return summary.Text(IDC_SUMMARY_COUNT) == "11 file letti"; });
+        Window summary = OpenSummaryOn(folder, "11 file letti");
 
         // The subfolder is read again with the folder.
         gui::Perform([&] { SendMessageA(summary.Item(IDC_SUMMARY_SUBFOLDERS), BM_CLICK, 0, 0); });
@@ -168,6 +187,32 @@ TEST(Riepilogo, AFolderOfEveryTypeSortedCopiedAndOpened)
         summary.Click(IDCANCEL);
         gui::WaitGone(summary);
     });
+}
+
+// Page after page, the column titles at the top of each.
+TEST(Riepilogo, PrintedWithTheTitlesOnEveryPage)
+{
+    std::string folder = gui::TempFolder();
+    for (int i = 0; i < 150; ++i)
+        gui::WriteFile(folder + "\\turno " + std::to_string(i) + ".lep", kFiles[0][1]);
+    gui::RunScript([&] {
+        Window summary = OpenSummaryOn(folder, "150 file letti");
+        gui::ForgetPrintJob();
+        summary.Click(IDM_CALC_PRINT);
+        summary.Click(IDCANCEL);
+        gui::WaitGone(summary);
+    });
+    std::string printed = gui::PrintedText();
+    EXPECT_NE(printed.find("Riepilogo della cartella"), std::string::npos);
+    EXPECT_NE(printed.find("turno 149.lep"), std::string::npos);
+    std::vector<std::string> pages;
+    for (size_t start = 0, end; start < printed.size(); start = end + 1) {
+        end = std::min(printed.find('\f', start), printed.size());
+        pages.push_back(printed.substr(start, end - start));
+    }
+    ASSERT_GE(pages.size(), 3u);
+    for (size_t page = 0; page < pages.size(); ++page)
+        EXPECT_NE(pages[page].find("Grandezza"), std::string::npos) << "page " << page + 1;
 }
 
 }  // namespace
