@@ -70,7 +70,7 @@ const Anchor kAnchors[] = {
 const size_t kAnchorCount = sizeof kAnchors / sizeof kAnchors[0];
 
 // Column widths, in hundredths of the list's width (at least the title's).
-const int kColumnWidths[kSummaryColumns] = {15, 9, 13, 6, 19, 10, 12, 15};
+const int kColumnWidths[kSummaryColumns] = {15, 9, 12, 6, 18, 15, 11, 12};
 
 // What the open dialog shows (one at a time: it is modal).
 struct SummaryState {
