@@ -45,7 +45,7 @@ const HelpTopic kHelpTopics[] = {
     {IDM_CALC_SAVE_AS, ControlTopic(IDM_CALC_SAVE_AS, 932)},
     {IDM_CALC_PRINT, ControlTopic(IDM_CALC_PRINT, 932)},
     {IDM_CALC_HELP, ControlTopic(IDM_CALC_HELP, 932)},
-    {IDCANCEL, ControlTopic(IDCANCEL, 932)},
+    {IDCANCEL, ControlTopic(IDM_CALC_CLOSE, 932)},  // "&Chiudi" is IDCANCEL here
     {0, 0},
 };
 
