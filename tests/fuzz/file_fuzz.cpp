@@ -1,8 +1,9 @@
 // Hostile data files through the real loaders, in-process under Wine: each
 // calculator's dialog is opened once and every generated file is dropped on
 // it, as a user's drag and drop does. After each load the dialog is painted
-// and read back: no field may show "inf" or "nan", the notes box holds at
-// most 512 characters, and no load may take a second.
+// and read back: no field may show an "inf" or "nan" that the file does not
+// hold (texts are kept as read, results are the program's own), the notes
+// box holds at most 512 characters, and no load may take a second.
 //
 //   file_fuzz.exe [--files N] [--seed S] [--type .lep]
 //   file_fuzz.exe --replay FILE.lep    (one kept file again)
@@ -16,6 +17,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <set>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -116,6 +118,20 @@ bool WriteWholeFile(const std::string& path, const std::string& content)
     return ok;
 }
 
+std::string ReadWholeFile(const char* path)
+{
+    std::string content;
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return content;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    CloseHandle(file);
+    return content;
+}
+
 void Drop(HWND dialog, const std::string& path)
 {
     HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
@@ -126,12 +142,17 @@ void Drop(HWND dialog, const std::string& path)
     SendMessageA(dialog, WM_DROPFILES, (WPARAM)drop, 0);
 }
 
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = (char)tolower((unsigned char)c);
+    return text;
+}
+
 // "inf" or "nan" standing as a word of their own.
 bool ShowsNonNumber(const std::string& text)
 {
-    std::string lower = text;
-    for (char& c : lower)
-        c = (char)tolower((unsigned char)c);
+    std::string lower = Lower(text);
     for (const char* word : {"inf", "nan"}) {
         for (size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
             bool before = at > 0 && isalpha((unsigned char)lower[at - 1]);
@@ -143,13 +164,37 @@ bool ShowsNonNumber(const std::string& text)
     return false;
 }
 
-std::string Fault(HWND dialog)
-{
+// Texts read from files that say "inf" or "nan"; a refused file leaves them
+// in the dialog.
+typedef std::set<std::string> KeptTexts;
+
+struct Check {
+    std::string file;  // the loaded file, lower case
+    const KeptTexts& before;
+    KeptTexts now;
     std::string fault;
+    // A field's text kept from a file may say anything; a text no file
+    // held was made by the program, and must be a number.
+    bool Made(const std::string& shown)
+    {
+        if (!ShowsNonNumber(shown))
+            return false;
+        std::string lower = Lower(shown);
+        if (file.find(lower) == std::string::npos && !before.count(lower))
+            return true;
+        now.insert(lower);
+        return false;
+    }
+};
+
+std::string Fault(HWND dialog, const std::string& content, KeptTexts* kept)
+{
+    Check check{Lower(content), *kept, {}, ""};
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM param) -> BOOL {
-            std::string& found = *(std::string*)param;
+            Check& check = *(Check*)param;
+            std::string& found = check.fault;
             char name[32] = "";
             GetClassNameA(child, name, sizeof name);
             char text[1024] = "";
@@ -158,7 +203,7 @@ std::string Fault(HWND dialog)
             if (id == IDC_NOTES && GetWindowTextLengthA(child) > 512)
                 found += "notes longer than 512; ";
             if ((lstrcmpiA(name, "Edit") == 0 || lstrcmpiA(name, "Static") == 0) && id != IDC_NOTES &&
-                ShowsNonNumber(text))
+                check.Made(text))
                 found += "control " + std::to_string(id) + " shows \"" + text + "\"; ";
             if (lstrcmpiA(name, WC_LISTVIEWA) == 0) {
                 int rows = (int)SendMessageA(child, LVM_GETITEMCOUNT, 0, 0);
@@ -170,14 +215,15 @@ std::string Fault(HWND dialog)
                         item.pszText = cell;
                         item.cchTextMax = sizeof cell;
                         SendMessageA(child, LVM_GETITEMTEXTA, row, (LPARAM)&item);
-                        if (ShowsNonNumber(cell))
+                        if (check.Made(cell))
                             found += "list cell shows \"" + std::string(cell) + "\"; ";
                     }
             }
             return TRUE;
         },
-        (LPARAM)&fault);
-    return fault;
+        (LPARAM)&check);
+    *kept = check.now;
+    return check.fault;
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
@@ -216,6 +262,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
     Pump();
     FuzzRandom random(seed);
     std::vector<double> times;
+    KeptTexts kept;
     int faults = 0;
     int boxesBefore = s_boxes;
     std::string current = folder + "\\fuzz-current" + calculator.extension;
@@ -236,7 +283,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
         Pump();
         QueryPerformanceCounter(&end);
         times.push_back(Seconds(start, end));
-        std::string fault = Fault(dialog);
+        std::string fault = Fault(dialog, content, &kept);
         if (times.back() > 1.0)
             fault += "load took " + std::to_string(times.back()) + " s; ";
         if (!fault.empty()) {
@@ -298,7 +345,8 @@ int main(int argc, char** argv)
                 Drop(DropTarget(dialog, calculator), replay);
                 RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 Pump();
-                std::string fault = Fault(dialog);
+                KeptTexts kept;
+                std::string fault = Fault(dialog, ReadWholeFile(replay), &kept);
                 printf("%s: %s\n", replay, fault.empty() ? "no fault" : fault.c_str());
                 faults += fault.empty() ? 0 : 1;
                 DestroyWindow(dialog);

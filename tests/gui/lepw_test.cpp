@@ -219,14 +219,14 @@ TEST_F(Lepw, FilesReportAndPrintout)
         lepw.Command(IDM_COPY);
         lepw.Command(IDM_CALC_PRINT);
 
-        // "&Apri..." shows the stored Lep,w; a missing day reads "0.0" and
-        // a value no field could show reads "0.0" too.
+        // "&Apri..." shows the stored Lep,w; a missing day reads "0.0", a
+        // day's text is kept as read ("inf" counts as 0).
         OpenDataFile(lepw, other);  // another type: refused silently
         EXPECT_EQ(lepw.Text(IDC_STATUS_BAR), saved);
         OpenDataFile(lepw, partial);
         EXPECT_EQ(lepw.Text(IDC_STATUS_BAR), partial);
         EXPECT_EQ(Levels(lepw), (std::vector<std::string>{"80", "80", "80", "80", "80", "0.0",
-                                                           "0.0"}));
+                                                           "inf"}));
         EXPECT_EQ(lepw.Text(IDC_LEPW_OUTPUT), "70.0");
         EXPECT_EQ(lepw.Text(IDC_NOTES), "turno B");
 

@@ -282,12 +282,12 @@ TEST_F(LeqGroup, FilesReportAndPrintout)
         group.Command(IDM_COPY);
         group.Command(IDM_CALC_PRINT);
 
-        // Keys 1 and 3 of three: two samples ("1e400" reads "0.0" and
-        // stops the computation); N -5 is kept at 0 and asks for N.
+        // Keys 1 and 3 of three: two samples ("1e400" is kept as read and,
+        // no finite number, counts as 0); N -5 is kept at 0 and asks for N.
         OpenDataFile(group, gaps);
         ExpectWorkersBox();
         EXPECT_EQ(group.Text(IDC_STATUS_BAR), gaps);
-        EXPECT_EQ(Samples(group), (std::vector<std::string>{"88", "0.0"}));
+        EXPECT_EQ(Samples(group), (std::vector<std::string>{"88", "1e400"}));
         EXPECT_EQ(group.Text(IDC_GROUP_WORKERS), "0");
         EXPECT_EQ(group.Text(IDC_GROUP_COUNT), "7");
         EXPECT_EQ(group.Text(IDC_GROUP_CONFIDENCE), "95");
@@ -296,9 +296,9 @@ TEST_F(LeqGroup, FilesReportAndPrintout)
         // A count of two billion reads the keys present; N is kept to the
         // field's seven digits.
         OpenDataFile(group, huge);
-        EXPECT_EQ(Samples(group), (std::vector<std::string>{"90", "0.0", "80"}));
+        EXPECT_EQ(Samples(group), (std::vector<std::string>{"90", "nan", "80"}));
         EXPECT_EQ(group.Text(IDC_GROUP_WORKERS), "9999999");
-        gui::WaitMessageBox().Answer(IDOK);  // "Errore nei valori!" for "0.0"
+        gui::WaitMessageBox().Answer(IDOK);  // "Errore nei valori!" for "nan"
 
         // 500 samples: the report stops at its last whole line.
         gui::DropFiles(group, {many});
