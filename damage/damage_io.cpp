@@ -150,7 +150,7 @@ void BuildDamageReport(HWND dialog, ReportText* report)
     ReportAppendNumber(report, damage);
     ReportSeparators(report, 2);
     ReportEndLine(report);
-    ReportNotes(report, dialog);
+    ReportNotes(report, dialog, 256);
 }
 
 void PrintDamage(HWND dialog)

@@ -143,7 +143,8 @@ void OnDropFiles(HWND dialog, HDROP drop, const Calculator& calculator)
     char path[MAX_PATH];
     if (!TakeDroppedFile(drop, calculator.extension, path, sizeof path))
         return;
-    if (LoadCalculatorFile(dialog, path, calculator) && calculator.dropped)
+    bool loaded = LoadCalculatorFile(dialog, path, calculator);
+    if (calculator.dropped && (loaded || calculator.droppedEvenIfRefused))
         calculator.dropped(dialog);
 }
 
