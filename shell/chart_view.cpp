@@ -164,7 +164,7 @@ void CopyTable(HWND mainWindow)
 
 void PrintView(HWND mainWindow)
 {
-    if (!PrintCommentDialog(mainWindow))
+    if (!DefaultPrinterReady(mainWindow) || !PrintCommentDialog(mainWindow))
         return;
     WaitCursor wait;
     int index = 0;

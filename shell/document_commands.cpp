@@ -8,6 +8,7 @@
 
 #include "document/document_file.h"
 #include "document/document_print.h"
+#include "framework/printing.h"
 #include "document/format_commands.h"
 #include "document/ole_host.h"
 #include "document/report_document.h"
@@ -75,7 +76,7 @@ void OpenReportDocument(HWND mainWindow, const char* file)
 void PrintCommand()
 {
     HWND document = MainChild(IDC_REPORT_DOCUMENT);
-    if (!document)
+    if (!document || !DefaultPrinterReady(GetParent(document)))
         return;
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     PrintReportDocument(document, g_main.documentFile);

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,13 @@
 #include "framework/menu_bitmaps.h"
 #include "framework/printing.h"
 #include "framework/tooltips.h"
+#include "shell/chart_view.h"
+#include "shell/main_state.h"
 #include "resources/resource.h"
 #include "tests/gui/harness.h"
 #include "tests/gui/lepd_steps.h"
 #include "tests/gui/printed_text.h"
+#include "tests/gui/selection_steps.h"
 
 using gui::Window;
 
@@ -230,12 +234,30 @@ std::string TypeIntoField(int id, const std::string& keys)
     return typed;
 }
 
+void PutTextOnClipboard(const std::string& text)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    ASSERT_TRUE(OpenClipboard(gui::MainWindow()));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
 TEST_F(Framework, FilterByFieldId)
 {
     EXPECT_EQ(TypeIntoField(IDC_NUMERIC_MANY_POINTS, "1.2.3a"), "1.2.3");
     EXPECT_EQ(TypeIntoField(IDC_BAND_FIRST + 13, "7.5.x"), "7.5");  // 8604
     EXPECT_EQ(TypeIntoField(IDC_SPI_H, "-12"), "12");
     EXPECT_EQ(TypeIntoField(1234, "-1.2.x"), "-1.2.x");  // not a numeric field
+    // The keypad's "," of an Italian keyboard is the one point.
+    EXPECT_EQ(TypeIntoField(IDC_SPI_H, "0,5,"), "0.5");
+    EXPECT_EQ(TypeIntoField(IDC_NUMERIC_MANY_POINTS, "1,2,3"), "1.2.3");
+    // A paste (Ctrl+V) passes the same filter.
+    PutTextOnClipboard("85,5 dB\r\n.7");
+    EXPECT_EQ(TypeIntoField(IDC_SPI_H, "1\x16"), "185.57");
+    EXPECT_EQ(TypeIntoField(1234, "\x16"), "85,5 dB");  // a one-line edit's own paste
 }
 
 TEST_F(Framework, NarrowCellsEndWithDots)
@@ -371,6 +393,29 @@ TEST_F(Framework, NoPrinterNoChart)
     gui::ForgetPrintJob();
     gui::NoDefaultPrinter noPrinter;
     EXPECT_FALSE(PrintChart("Grafico", PaintMarker));
+    // Every print command says so, and asks nothing else.
+    gui::RunScript([] {
+        auto told = [] {
+            Window box = gui::WaitMessageBox();
+            EXPECT_EQ(box.BoxText(), "Nessuna stampante predefinita: impossibile stampare.");
+            box.Answer(IDOK);
+        };
+        gui::MainCommand(IDM_PRINT);  // the report document
+        told();
+        gui::Perform([] { EnterChartView(gui::MainWindow(), kViewShifts); });
+        gui::MainCommand(IDM_PRINT);
+        told();
+        gui::MainCommand(IDM_VIEW_DOCUMENT);
+        Window lepd = OpenLepd();
+        lepd.Command(IDM_CALC_PRINT);
+        told();
+        lepd.Close();
+        gui::WaitGone(lepd);
+        Window sheet = selection_steps::OpenWizard();
+        selection_steps::Page(sheet).Click(IDC_DPI_PRINT);
+        told();
+        selection_steps::Cancel(sheet);
+    });
     EXPECT_FALSE(gui::PrintJobExists());
 }
 
