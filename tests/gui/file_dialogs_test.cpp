@@ -217,7 +217,7 @@ TEST_F(FileDialogs, NotesRewrittenFromThePanel)
                                               "1=60", "[NOTE]", "1=nuova nota", "2=altra riga", "Num=2"}));
 }
 
-TEST_F(FileDialogs, SavePanelShowsNotesButNoModifyButton)
+TEST_F(FileDialogs, SavePanelShowsNotesReadOnlyAndNoModifyButton)
 {
     gui::RunScript([&] {
         Window lepd = OpenLepd();
@@ -226,6 +226,7 @@ TEST_F(FileDialogs, SavePanelShowsNotesButNoModifyButton)
         GoToFolder(dialog, folder_);
         EXPECT_TRUE(IsWindowVisible(Descendant(dialog.hwnd(), IDC_NOTES)));
         EXPECT_FALSE(IsWindowVisible(Descendant(dialog.hwnd(), IDC_ADDENDUM_MODIFY)));
+        EXPECT_TRUE(GetWindowLongA(Descendant(dialog.hwnd(), IDC_NOTES), GWL_STYLE) & ES_READONLY);
         SelectInList(dialog, "a");
         EXPECT_EQ(Text(Descendant(dialog.hwnd(), IDC_NOTES)), "prima\r\nseconda");
         CloseFileDialog(dialog);
