@@ -139,6 +139,8 @@ int RunFonexa(HINSTANCE instance, const char* commandLine, int show)
 
     char path[MAX_PATH];
     CommandLinePath(commandLine, path, sizeof path);
+    if (path[0])
+        LowerSplash();
     OpenByExtension(window, path);
 
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
