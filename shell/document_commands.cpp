@@ -8,11 +8,11 @@
 
 #include "document/document_file.h"
 #include "document/document_print.h"
-#include "framework/printing.h"
 #include "document/format_commands.h"
 #include "document/ole_host.h"
 #include "document/report_document.h"
 #include "framework/file_dialogs.h"
+#include "framework/printing.h"
 #include "framework/ui_text.h"
 #include "resources/resource.h"
 #include "shell/dispatch.h"

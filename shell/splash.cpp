@@ -3,7 +3,6 @@
 
 static const char kSplashClass[] = "Fonexa_Splash";
 static const UINT_PTR kSplashTimer = 2;
-static HWND s_splash;
 
 struct Splash {
     HBITMAP picture;
@@ -87,8 +86,6 @@ static LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPA
             CloseShrinking(window, splash);
         return 0;
     case WM_DESTROY:
-        if (window == s_splash)
-            s_splash = nullptr;
         KillTimer(window, kSplashTimer);
         if (splash) {
             if (splash->picture)
@@ -101,7 +98,7 @@ static LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds)
+void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds, bool onTop)
 {
     WNDCLASSA existing;
     if (!GetClassInfoA(instance, kSplashClass, &existing)) {
@@ -116,13 +113,6 @@ void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds)
     int width = 480, height = 280;
     int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    s_splash = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP | WS_VISIBLE,
-                               x, y, width, height, owner, nullptr, instance,
-                               (LPVOID)(UINT_PTR)milliseconds);
-}
-
-void LowerSplash()
-{
-    if (s_splash)
-        SetWindowPos(s_splash, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CreateWindowExA((onTop ? WS_EX_TOPMOST : 0) | WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP | WS_VISIBLE, x, y,
+                    width, height, owner, nullptr, instance, (LPVOID)(UINT_PTR)milliseconds);
 }

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds);
-
-// The splash leaves the top-most band, so that a window opened after it (a
-// calculator named on the command line) comes in front of it.
-void LowerSplash();
+// It stays top-most unless onTop is false: a calculator named on the command
+// line, opened right after it, must come in front of it.
+void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds, bool onTop = true);
