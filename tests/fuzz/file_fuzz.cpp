@@ -1,8 +1,7 @@
 // Hostile data files through the real loaders, in-process under Wine: each
 // calculator's dialog is opened once and every generated file is dropped on
 // it, as a user's drag and drop does. After each load the dialog is painted
-// and read back: no field may show an "inf" or "nan" that the file does not
-// hold (texts are kept as read, results are the program's own), the notes
+// and read back: no field may show an "inf" or "nan" no file held, the notes
 // box holds at most 512 characters, and no load may take a second.
 //
 //   file_fuzz.exe [--files N] [--seed S] [--type .lep]
@@ -17,11 +16,11 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <set>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -118,20 +117,6 @@ bool WriteWholeFile(const std::string& path, const std::string& content)
     return ok;
 }
 
-std::string ReadWholeFile(const char* path)
-{
-    std::string content;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return content;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        content.append(buffer, read);
-    CloseHandle(file);
-    return content;
-}
-
 void Drop(HWND dialog, const std::string& path)
 {
     HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
@@ -142,17 +127,27 @@ void Drop(HWND dialog, const std::string& path)
     SendMessageA(dialog, WM_DROPFILES, (WPARAM)drop, 0);
 }
 
-std::string Lower(std::string text)
+// The loaded file and the texts an earlier one left in the dialog (kept).
+std::string s_held, s_kept;
+
+void Loaded(std::string content)
 {
-    for (char& c : text)
+    for (char& c : content)
         c = (char)tolower((unsigned char)c);
-    return text;
+    s_held = content + "\n" + s_kept;
+    s_kept.clear();
 }
 
-// "inf" or "nan" standing as a word of their own.
+// "inf" or "nan" standing as a word of their own, in a text no file held.
 bool ShowsNonNumber(const std::string& text)
 {
-    std::string lower = Lower(text);
+    std::string lower = text;
+    for (char& c : lower)
+        c = (char)tolower((unsigned char)c);
+    if (s_held.find(lower) != std::string::npos) {
+        s_kept += lower + "\n";
+        return false;
+    }
     for (const char* word : {"inf", "nan"}) {
         for (size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
             bool before = at > 0 && isalpha((unsigned char)lower[at - 1]);
@@ -164,37 +159,13 @@ bool ShowsNonNumber(const std::string& text)
     return false;
 }
 
-// Texts read from files that say "inf" or "nan"; a refused file leaves them
-// in the dialog.
-typedef std::set<std::string> KeptTexts;
-
-struct Check {
-    std::string file;  // the loaded file, lower case
-    const KeptTexts& before;
-    KeptTexts now;
-    std::string fault;
-    // A field's text kept from a file may say anything; a text no file
-    // held was made by the program, and must be a number.
-    bool Made(const std::string& shown)
-    {
-        if (!ShowsNonNumber(shown))
-            return false;
-        std::string lower = Lower(shown);
-        if (file.find(lower) == std::string::npos && !before.count(lower))
-            return true;
-        now.insert(lower);
-        return false;
-    }
-};
-
-std::string Fault(HWND dialog, const std::string& content, KeptTexts* kept)
+std::string Fault(HWND dialog)
 {
-    Check check{Lower(content), *kept, {}, ""};
+    std::string fault;
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM param) -> BOOL {
-            Check& check = *(Check*)param;
-            std::string& found = check.fault;
+            std::string& found = *(std::string*)param;
             char name[32] = "";
             GetClassNameA(child, name, sizeof name);
             char text[1024] = "";
@@ -203,7 +174,7 @@ std::string Fault(HWND dialog, const std::string& content, KeptTexts* kept)
             if (id == IDC_NOTES && GetWindowTextLengthA(child) > 512)
                 found += "notes longer than 512; ";
             if ((lstrcmpiA(name, "Edit") == 0 || lstrcmpiA(name, "Static") == 0) && id != IDC_NOTES &&
-                check.Made(text))
+                ShowsNonNumber(text))
                 found += "control " + std::to_string(id) + " shows \"" + text + "\"; ";
             if (lstrcmpiA(name, WC_LISTVIEWA) == 0) {
                 int rows = (int)SendMessageA(child, LVM_GETITEMCOUNT, 0, 0);
@@ -215,15 +186,14 @@ std::string Fault(HWND dialog, const std::string& content, KeptTexts* kept)
                         item.pszText = cell;
                         item.cchTextMax = sizeof cell;
                         SendMessageA(child, LVM_GETITEMTEXTA, row, (LPARAM)&item);
-                        if (check.Made(cell))
+                        if (ShowsNonNumber(cell))
                             found += "list cell shows \"" + std::string(cell) + "\"; ";
                     }
             }
             return TRUE;
         },
-        (LPARAM)&check);
-    *kept = check.now;
-    return check.fault;
+        (LPARAM)&fault);
+    return fault;
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
@@ -262,7 +232,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
     Pump();
     FuzzRandom random(seed);
     std::vector<double> times;
-    KeptTexts kept;
+    s_kept.clear();
     int faults = 0;
     int boxesBefore = s_boxes;
     std::string current = folder + "\\fuzz-current" + calculator.extension;
@@ -283,7 +253,8 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
         Pump();
         QueryPerformanceCounter(&end);
         times.push_back(Seconds(start, end));
-        std::string fault = Fault(dialog, content, &kept);
+        Loaded(content);
+        std::string fault = Fault(dialog);
         if (times.back() > 1.0)
             fault += "load took " + std::to_string(times.back()) + " s; ";
         if (!fault.empty()) {
@@ -345,8 +316,9 @@ int main(int argc, char** argv)
                 Drop(DropTarget(dialog, calculator), replay);
                 RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 Pump();
-                KeptTexts kept;
-                std::string fault = Fault(dialog, ReadWholeFile(replay), &kept);
+                std::ifstream file(replay, std::ios::binary);
+                Loaded(std::string(std::istreambuf_iterator<char>(file), {}));
+                std::string fault = Fault(dialog);
                 printf("%s: %s\n", replay, fault.empty() ? "no fault" : fault.c_str());
                 faults += fault.empty() ? 0 : 1;
                 DestroyWindow(dialog);

@@ -1,7 +1,7 @@
 // The portable text functions fed arbitrary bytes: number reading,
-// formatting, report texts. Built as a libFuzzer target by "make fuzz"
-// (clang) and, with text_fuzz_main.cpp, as a short seeded run in the
-// ordinary native tests; both under the sanitizers.
+// formatting, report texts. Built as a libFuzzer
+// target by "make fuzz" (clang) and, with text_fuzz_main.cpp, as a short
+// seeded run in the ordinary native tests; both under the sanitizers.
 
 #include <cmath>
 #include <cstddef>

@@ -217,7 +217,7 @@ TEST_F(FileDialogs, NotesRewrittenFromThePanel)
                                               "1=60", "[NOTE]", "1=nuova nota", "2=altra riga", "Num=2"}));
 }
 
-TEST_F(FileDialogs, SavePanelShowsNotesReadOnlyAndNoModifyButton)
+TEST_F(FileDialogs, SavePanelShowsNotesButNoModifyButton)
 {
     gui::RunScript([&] {
         Window lepd = OpenLepd();

@@ -15,9 +15,9 @@
 #include "framework/menu_bitmaps.h"
 #include "framework/printing.h"
 #include "framework/tooltips.h"
+#include "resources/resource.h"
 #include "shell/chart_view.h"
 #include "shell/main_state.h"
-#include "resources/resource.h"
 #include "tests/gui/harness.h"
 #include "tests/gui/lepd_steps.h"
 #include "tests/gui/printed_text.h"
@@ -234,17 +234,6 @@ std::string TypeIntoField(int id, const std::string& keys)
     return typed;
 }
 
-void PutTextOnClipboard(const std::string& text)
-{
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    ASSERT_TRUE(OpenClipboard(gui::MainWindow()));
-    EmptyClipboard();
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
-}
-
 TEST_F(Framework, FilterByFieldId)
 {
     EXPECT_EQ(TypeIntoField(IDC_NUMERIC_MANY_POINTS, "1.2.3a"), "1.2.3");
@@ -255,7 +244,11 @@ TEST_F(Framework, FilterByFieldId)
     EXPECT_EQ(TypeIntoField(IDC_SPI_H, "0,5,"), "0.5");
     EXPECT_EQ(TypeIntoField(IDC_NUMERIC_MANY_POINTS, "1,2,3"), "1.2.3");
     // A paste (Ctrl+V) passes the same filter.
-    PutTextOnClipboard("85,5 dB\r\n.7");
+    HGLOBAL pasted = GlobalAlloc(GMEM_MOVEABLE, 12);
+    memcpy(GlobalLock(pasted), "85,5 dB\r\n.7", 12);
+    GlobalUnlock(pasted);
+    ASSERT_TRUE(OpenClipboard(gui::MainWindow()) && EmptyClipboard() && SetClipboardData(CF_TEXT, pasted));
+    CloseClipboard();
     EXPECT_EQ(TypeIntoField(IDC_SPI_H, "1\x16"), "185.57");
     EXPECT_EQ(TypeIntoField(1234, "\x16"), "85,5 dB");  // a one-line edit's own paste
 }
@@ -393,29 +386,28 @@ TEST_F(Framework, NoPrinterNoChart)
     gui::ForgetPrintJob();
     gui::NoDefaultPrinter noPrinter;
     EXPECT_FALSE(PrintChart("Grafico", PaintMarker));
-    // Every print command says so, and asks nothing else.
+    // Every print command says so, and asks nothing else: the report
+    // document's, a chart's, a calculator's and the wizard's.
     gui::RunScript([] {
-        auto told = [] {
-            Window box = gui::WaitMessageBox();
-            EXPECT_EQ(box.BoxText(), "Nessuna stampante predefinita: impossibile stampare.");
-            box.Answer(IDOK);
-        };
-        gui::MainCommand(IDM_PRINT);  // the report document
-        told();
+        gui::MainCommand(IDM_PRINT);
+        gui::WaitMessageBox().Answer(IDOK);
         gui::Perform([] { EnterChartView(gui::MainWindow(), kViewShifts); });
         gui::MainCommand(IDM_PRINT);
-        told();
+        gui::WaitMessageBox().Answer(IDOK);
         gui::MainCommand(IDM_VIEW_DOCUMENT);
         Window lepd = OpenLepd();
         lepd.Command(IDM_CALC_PRINT);
-        told();
+        gui::WaitMessageBox().Answer(IDOK);
         lepd.Close();
         gui::WaitGone(lepd);
         Window sheet = selection_steps::OpenWizard();
         selection_steps::Page(sheet).Click(IDC_DPI_PRINT);
-        told();
+        gui::WaitMessageBox().Answer(IDOK);
         selection_steps::Cancel(sheet);
     });
+    for (const gui::BoxRecord& box : gui::MessageBoxes())
+        EXPECT_EQ(box.text, "Nessuna stampante predefinita: impossibile stampare.");
+    EXPECT_EQ(gui::MessageBoxes().size(), 4u);
     EXPECT_FALSE(gui::PrintJobExists());
 }
 

@@ -55,8 +55,7 @@ TEST_F(HostileFiles, HugeCountsAndKeysReadOnlyTheKeysPresent)
         box.Answer(IDOK);
         Window lepd = gui::WaitWindow("Calcolo Lep,d");
         EXPECT_EQ(lepd.Text(IDC_STATUS_BAR), path);
-        // Rows in the order of their keys, their texts as read; "nan" is
-        // no number, and the outputs keep the file's texts.
+        // Rows in the order of their keys, texts as read; "nan" is no number.
         ASSERT_EQ(lepd.ListCount(IDC_LEPD_LIST), 3);
         EXPECT_EQ(lepd.ListCell(IDC_LEPD_LIST, 0, 0), "85");
         EXPECT_EQ(lepd.ListCell(IDC_LEPD_LIST, 1, 0), "nan");

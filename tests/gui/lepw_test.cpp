@@ -102,21 +102,23 @@ TEST_F(Lepw, AWeekEditedDayByDay)
         ASSERT_EQ(gui::HelpCalls().size(), 1u);
         EXPECT_EQ(gui::HelpCalls()[0].data, 100115u);
 
-        // No row selected, or one selected that has not the focus.
-        for (UINT selected : {(UINT)LVIS_SELECTED, 0u}) {
-            gui::Perform([&] {
-                LVITEMA state = {};
-                state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-                SendMessageA(lepw.Item(IDC_LEPW_LIST), LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&state);
-                state.state = selected;
-                SendMessageA(lepw.Item(IDC_LEPW_LIST), LVM_SETITEMSTATE, 3, (LPARAM)&state);
-            });
-            lepw.Click(IDC_LEPW_MODIFY);
-            Window box = gui::WaitMessageBox();
-            EXPECT_EQ(box.Title(), "Modifica");
-            EXPECT_EQ(box.BoxText(), "Attenzione! Nessun dato selezionato.");
-            box.Answer(IDOK);
-        }
+        // A row selected that has not the focus is not chosen.
+        lepw.ListSelect(IDC_LEPW_LIST, 3);
+        gui::Perform([&] { ListView_SetItemState(lepw.Item(IDC_LEPW_LIST), 3, 0, LVIS_FOCUSED); });
+        lepw.Click(IDC_LEPW_MODIFY);
+        EXPECT_EQ(gui::WaitMessageBox().BoxText(), "Attenzione! Nessun dato selezionato.");
+        gui::WaitMessageBox().Answer(IDOK);
+        // No row selected.
+        gui::Perform([&] {
+            LVITEMA none = {};
+            none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageA(lepw.Item(IDC_LEPW_LIST), LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&none);
+        });
+        lepw.Click(IDC_LEPW_MODIFY);
+        Window box = gui::WaitMessageBox();
+        EXPECT_EQ(box.Title(), "Modifica");
+        EXPECT_EQ(box.BoxText(), "Attenzione! Nessun dato selezionato.");
+        box.Answer(IDOK);
         // Focus on the list selects its first row.
         lepw.Focus(IDC_NOTES);
         lepw.Focus(IDC_LEPW_LIST);
