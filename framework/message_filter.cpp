@@ -12,7 +12,8 @@ static HHOOK s_creationHook;
 
 static bool IsNumericField(int id)
 {
-    static const int kSingle[] = {362, 368, 1555, 4020, 4021, 4030, 4060, 4090, 4510, 4515, 4520};
+    static const int kSingle[] = {362,  368,  1555, 4020, 4021, 4030, 4060,
+                                  4090, 4510, 4515, 4520, 4807, 4821, 4822};
     for (int single : kSingle)
         if (id == single)
             return true;

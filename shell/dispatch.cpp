@@ -7,6 +7,7 @@
 #include "document/report_document.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/group_level_dialog.h"
+#include "exposure/task_uncertainty_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
 #include "framework/file_dialogs.h"
 #include "framework/help.h"
@@ -77,10 +78,12 @@ static void OpenChosenFile(HWND mainWindow)
     static const int kCommands[] = {IDM_LEPD,           IDM_LEPW,
                                     IDM_GROUP_LEQ,      IDM_DAMAGE,
                                     IDM_NOISE_SPECTRUM, IDM_ATTENUATION_SPECTRUM,
-                                    IDM_PROTECTOR_SELECTION, IDM_DOCUMENT};
+                                    IDM_PROTECTOR_SELECTION, IDM_DOCUMENT,
+                                    IDM_UNCERTAINTY};
+    const int kChoices = (int)(sizeof kCommands / sizeof kCommands[0]);
     char path[MAX_PATH];
     int index = ChooseFileToOpen(mainWindow, path, sizeof path);
-    if (index < 1 || index > 8)
+    if (index < 1 || index > kChoices)
         return;
     snprintf(g_main.openPath, sizeof g_main.openPath, "%s", path);
     DispatchCommand(mainWindow, kCommands[index - 1], (LPARAM)g_main.openPath, 0);
@@ -107,6 +110,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         break;
     case IDM_GROUP_LEQ:
         OpenCalculator("LEQGROUP", GroupLevelProc, lParam);
+        break;
+    case IDM_UNCERTAINTY:
+        OpenCalculator("INCERTEZZA", UncertaintyProc, lParam);
         break;
     // ----
     case IDM_NOISE_SPECTRUM:

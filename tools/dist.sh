@@ -91,6 +91,15 @@ note() { crlf '[NOTE]' "1=$1" 'Num=1'; }
        '[ATT]' '125=15.0' '250=18.0' '500=22.0' '1000=26.0' '2000=30.0' '4000=35.0' '8000=33.0'
   note 'Esempio: scelta del DPI per la pressa'; } > "$kit/esempio.dpi"
 
+# The welders' day of ISO 9612 annex D: Lex,8h 84.3 dBA, U 3.2 dB with an
+# instrument of class 2 and the durations' uncertainties.
+{ crlf '[FONEXA]' 'Tipo=LIN' 'CLASSE=2' 'PICCO=128.0' 'ITEMS=3' \
+       '[COMPITO1]' 'NOME=Riunioni e pause' 'DURATA=1.5' 'U1B=0' 'ITEMS=3' '1=70.0' '2=70.0' '3=70.0' \
+       '[COMPITO2]' 'NOME=Saldatura' 'DURATA=5' 'U1B=1' 'ITEMS=3' '1=80.1' '2=82.2' '3=79.6' \
+       '[COMPITO3]' 'NOME=Taglio e molatura' 'DURATA=1.5' 'U1B=0.5' 'ITEMS=6' \
+                    '1=86.5' '2=92.4' '3=89.3' '4=93.2' '5=87.8' '6=86.2'
+  note 'Esempio: giornata di un saldatore'; } > "$kit/esempio.lin"
+
 # The report document is rich text.
 printf '{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n\\pard\\plain\\f0\\fs28\\b Relazione di esempio\\b0\\par\r\n\\fs20 Valutazione del rischio rumore: reparto presse.\\par\r\n}\r\n' > "$kit/esempio.fnx"
 

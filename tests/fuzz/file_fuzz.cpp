@@ -27,6 +27,7 @@
 #include "damage/damage_dialog.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/group_level_dialog.h"
+#include "exposure/task_uncertainty_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
 #include "framework/help.h"
 #include "protectors/selection_wizard.h"
@@ -46,7 +47,13 @@ struct Calculator {
     // A window that is not a dialog of its own (the protector selection's
     // property sheet): opened by this, files dropped on its current page.
     HWND (*open)(HWND owner);
+    // Controls that show the file's own texts as read (a name, a number as
+    // typed), ended by 0, and the list columns of computed values.
+    const int* asRead = nullptr;
+    int firstComputedColumn = 0, lastComputedColumn = 2;
 };
+
+const int kUncertaintyAsRead[] = {IDC_LIN_PEAK, IDC_LIN_NOTE, 0};
 
 // The wizard on its octave-band page, so that loads refill method fields and
 // a file of another method moves the wizard to that method's page.
@@ -66,6 +73,7 @@ const Calculator kCalculators[] = {
     {".leg", "LEQGROUP", GroupLevelProc, nullptr},
     {".ilg", "CALCOLOILG", DamageProc, nullptr},
     {".dpi", nullptr, nullptr, OpenSelectionOnBandPage},
+    {".lin", "INCERTEZZA", UncertaintyProc, nullptr, kUncertaintyAsRead, 3, 7},
 };
 
 HWND DropTarget(HWND window, const Calculator& calculator)
@@ -159,13 +167,25 @@ bool ShowsNonNumber(const std::string& text)
     return false;
 }
 
-std::string Fault(HWND dialog)
+bool IsAsRead(const Calculator& calculator, int id)
 {
-    std::string fault;
+    for (const int* control = calculator.asRead; control && *control; ++control)
+        if (*control == id)
+            return true;
+    return false;
+}
+
+std::string Fault(HWND dialog, const Calculator& calculator)
+{
+    struct Search {
+        const Calculator& calculator;
+        std::string found;
+    } search = {calculator, ""};
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM param) -> BOOL {
-            std::string& found = *(std::string*)param;
+            const Calculator& calculator = ((Search*)param)->calculator;
+            std::string& found = ((Search*)param)->found;
             char name[32] = "";
             GetClassNameA(child, name, sizeof name);
             char text[1024] = "";
@@ -174,12 +194,13 @@ std::string Fault(HWND dialog)
             if (id == IDC_NOTES && GetWindowTextLengthA(child) > 512)
                 found += "notes longer than 512; ";
             if ((lstrcmpiA(name, "Edit") == 0 || lstrcmpiA(name, "Static") == 0) && id != IDC_NOTES &&
-                ShowsNonNumber(text))
+                !IsAsRead(calculator, id) && ShowsNonNumber(text))
                 found += "control " + std::to_string(id) + " shows \"" + text + "\"; ";
             if (lstrcmpiA(name, WC_LISTVIEWA) == 0) {
                 int rows = (int)SendMessageA(child, LVM_GETITEMCOUNT, 0, 0);
                 for (int row = 0; row < rows && row < 200; ++row)
-                    for (int column = 0; column < 3; ++column) {
+                    for (int column = calculator.firstComputedColumn;
+                         column <= calculator.lastComputedColumn; ++column) {
                         char cell[64] = "";
                         LVITEMA item = {};
                         item.iSubItem = column;
@@ -192,8 +213,8 @@ std::string Fault(HWND dialog)
             }
             return TRUE;
         },
-        (LPARAM)&fault);
-    return fault;
+        (LPARAM)&search);
+    return search.found;
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
@@ -254,7 +275,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
         QueryPerformanceCounter(&end);
         times.push_back(Seconds(start, end));
         Loaded(content);
-        std::string fault = Fault(dialog);
+        std::string fault = Fault(dialog, calculator);
         if (times.back() > 1.0)
             fault += "load took " + std::to_string(times.back()) + " s; ";
         if (!fault.empty()) {
@@ -318,7 +339,7 @@ int main(int argc, char** argv)
                 Pump();
                 std::ifstream file(replay, std::ios::binary);
                 Loaded(std::string(std::istreambuf_iterator<char>(file), {}));
-                std::string fault = Fault(dialog);
+                std::string fault = Fault(dialog, calculator);
                 printf("%s: %s\n", replay, fault.empty() ? "no fault" : fault.c_str());
                 faults += fault.empty() ? 0 : 1;
                 DestroyWindow(dialog);

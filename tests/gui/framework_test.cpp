@@ -119,6 +119,7 @@ TEST_F(Framework, MainToolbarTooltips)
     };
     EXPECT_EQ(text(IDM_OPEN), "Apri...");
     EXPECT_EQ(text(IDM_LEPD), "Lep,d...");
+    EXPECT_EQ(text(IDM_UNCERTAINTY), "Incertezza ISO 9612...");
     EXPECT_EQ(text(IDM_VIEW_DOCUMENT), "Ducumento");
     EXPECT_EQ(text(IDM_VIEW_GRAPH), "Grafico");
     EXPECT_EQ(text(IDM_HELP), "Help");
@@ -305,8 +306,9 @@ TEST_F(Framework, MenuItemsCarryTheirBitmaps)
     HMENU fresh = GetSubMenu(file, 0);
     EXPECT_EQ(bitmapOf(file, 0, true), MenuBitmapHandle(kBmpNuovo));
     EXPECT_EQ(bitmapOf(fresh, 0, true), MenuBitmapHandle(kBmpLepd));
-    EXPECT_EQ(bitmapOf(fresh, 6, true), MenuBitmapHandle(kBmpAudiogramma));
-    EXPECT_EQ(bitmapOf(fresh, 11, true), MenuBitmapHandle(kBmpDocumento));
+    EXPECT_EQ(bitmapOf(fresh, 3, true), MenuBitmapHandle(kBmpIncertezza));
+    EXPECT_EQ(bitmapOf(fresh, 7, true), MenuBitmapHandle(kBmpAudiogramma));
+    EXPECT_EQ(bitmapOf(fresh, 12, true), MenuBitmapHandle(kBmpDocumento));
 
     gui::RunScript([&] {
         Window lepd = OpenLepd();
@@ -323,22 +325,23 @@ TEST_F(Framework, PrintCommentDialog)
 {
     SetPrintComment("");
     INT_PTR results[3] = {-1, -1, -1};
+    char printed[3][kPrintCommentSize];
     gui::RunScript([&] {
-        gui::Perform([&] { results[0] = PrintCommentDialog(gui::MainWindow()); });
+        gui::Perform([&] { results[0] = PrintCommentDialog(gui::MainWindow(), printed[0]); });
         Window comment = gui::WaitWindow("Un commento per la stampa?");
         EXPECT_EQ(comment.Text(IDC_NOTES), "");
         comment.SetText(IDC_NOTES, "Reparto presse");
         comment.Click(IDOK);
         gui::WaitGone(comment);
 
-        gui::Perform([&] { results[1] = PrintCommentDialog(gui::MainWindow()); });
+        gui::Perform([&] { results[1] = PrintCommentDialog(gui::MainWindow(), printed[1]); });
         comment = gui::WaitWindow("Un commento per la stampa?");
         EXPECT_EQ(comment.Text(IDC_NOTES), "Reparto presse");
         comment.SetText(IDC_NOTES, "scartato");
         comment.Click(IDC_NO_COMMENT);
         gui::WaitGone(comment);
 
-        gui::Perform([&] { results[2] = PrintCommentDialog(gui::MainWindow()); });
+        gui::Perform([&] { results[2] = PrintCommentDialog(gui::MainWindow(), printed[2]); });
         comment = gui::WaitWindow("Un commento per la stampa?");
         comment.Click(IDCANCEL);
         gui::WaitGone(comment);
@@ -346,6 +349,9 @@ TEST_F(Framework, PrintCommentDialog)
     EXPECT_EQ(results[0], 1);
     EXPECT_EQ(results[1], 1);
     EXPECT_EQ(results[2], 0);
+    // "No &Comment" prints none; the stored comment stays for the next time.
+    EXPECT_STREQ(printed[0], "Reparto presse");
+    EXPECT_STREQ(printed[1], "");
     EXPECT_STREQ(PrintComment(), "Reparto presse");
 }
 
@@ -357,8 +363,7 @@ void PaintMarker(HDC dc, const RECT* area)
 TEST_F(Framework, ChartCommentInTheBottomBandOrOnItsOwnPage)
 {
     gui::ForgetPrintJob();
-    SetPrintComment("Commento breve");
-    ASSERT_TRUE(PrintChart("Grafico", PaintMarker));
+    ASSERT_TRUE(PrintChart("Grafico", PaintMarker, "Commento breve"));
     std::string text = gui::PrintedText();
     EXPECT_EQ(gui::PrintedPages(), 1);
     size_t chart = text.find("GRAFICO DI PROVA");
@@ -371,21 +376,19 @@ TEST_F(Framework, ChartCommentInTheBottomBandOrOnItsOwnPage)
     for (int i = 1; i <= 40; ++i)
         longComment += "Riga " + std::to_string(i) + " del commento\r\n";
     gui::ForgetPrintJob();
-    SetPrintComment(longComment.c_str());
-    ASSERT_TRUE(PrintChart("Grafico", PaintMarker));
+    ASSERT_TRUE(PrintChart("Grafico", PaintMarker, longComment.c_str()));
     text = gui::PrintedText();
     EXPECT_EQ(gui::PrintedPages(), 2);
     size_t pageBreak = text.find('\f');
     EXPECT_LT(text.find("GRAFICO DI PROVA"), pageBreak);
     EXPECT_GT(text.find("Riga 1 del commento"), pageBreak);
-    SetPrintComment("");
 }
 
 TEST_F(Framework, NoPrinterNoChart)
 {
     gui::ForgetPrintJob();
     gui::NoDefaultPrinter noPrinter;
-    EXPECT_FALSE(PrintChart("Grafico", PaintMarker));
+    EXPECT_FALSE(PrintChart("Grafico", PaintMarker, ""));
     // A chart's print command and the wizard's say so, and ask nothing else.
     gui::RunScript([] {
         gui::Perform([] { EnterChartView(gui::MainWindow(), kViewShifts); });

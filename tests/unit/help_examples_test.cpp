@@ -12,12 +12,14 @@
 #include "damage/damage_tables.h"
 #include "exposure/daily_exposure.h"
 #include "exposure/group_level.h"
+#include "exposure/task_uncertainty.h"
 #include "exposure/weekly_exposure.h"
 #include "iso1999/evolution.h"
 #include "iso1999/model.h"
 #include "iso1999/predictions.h"
 #include "iso1999/risk.h"
 #include "iso1999/shift.h"
+#include "protectors/correction.h"
 #include "protectors/methods.h"
 #include "protectors/verdict.h"
 #include "spectra/attenuation.h"
@@ -122,6 +124,35 @@ std::vector<std::string> GroupExample()
             "servono " + std::to_string(g.required) + " campioni", message};
 }
 
+// The welders' day of ISO 9612 annex D, with or without the durations'
+// uncertainties.
+UncertaintyAssessment WelderDay(bool durationsUncertain)
+{
+    UncertaintyTexts texts;
+    texts.instrumentClass = 2;
+    texts.tasks = {{"Riunioni", "1.5", "0", {"70", "70", "70"}},
+                   {"Saldatura", "5", durationsUncertain ? "1" : "0", {"80.1", "82.2", "79.6"}},
+                   {"Taglio", "1.5", durationsUncertain ? "0.5" : "0",
+                    {"86.5", "92.4", "89.3", "93.2", "87.8", "86.2"}}};
+    return AssessUncertainty(texts);
+}
+
+std::vector<std::string> UncertaintyExample()
+{
+    UncertaintyAssessment a = WelderDay(true);
+    std::vector<std::string> shown;
+    for (int m = 1; m < 3; ++m) {
+        const TaskOutcome& t = a.outcome.tasks[m];
+        shown.push_back("LAeq,T = " + Shown(t.laeq) + " dB(A), Lex,8h,m = " + Shown(t.lex) +
+                        " dB(A), u1a = " + Shown(t.u1a) + " dB");
+    }
+    shown.push_back("Lex,8h = " + Shown(a.outcome.lex) + " dB(A), u = " + Shown(a.outcome.u) +
+                    " dB, U = " + Shown(a.outcome.expanded) + " dB, Lex,8h + U = " + Shown(a.cautious) +
+                    " dB(A)");
+    shown.push_back("U scende a " + Shown(WelderDay(false).outcome.expanded) + " dB");
+    return shown;
+}
+
 const double kNoise[kOctaveBands] = {80, 85, 88, 90, 87, 84, 78};
 const double kProtector[kOctaveBands] = {15, 18, 22, 28, 32, 38, 36};
 
@@ -186,6 +217,15 @@ std::vector<std::string> ResultsExample()
 {
     std::string word = ProtectionVerdict(78, 85);
     return {"da ritenersi " + word};
+}
+
+// LCeq 100 dBC, SNR 25 dB, judged with a correction (the protector guide).
+double CorrectionExampleLevel(int correction, int kind)
+{
+    ProtectorSelection s = StartSelection();
+    s.method = kMethodSnr, s.lceq = 100, s.snr = 25, s.effectiveLevel = SnrMethod(100, 25);
+    s.correction = correction, s.protectorKind = kind;
+    return JudgedLevelOf(s).level;
 }
 
 std::vector<std::string> DamageExample()
@@ -275,6 +315,7 @@ const std::vector<Example>& Examples()
         {"lepd", DailyExample},
         {"lepw", WeeklyExample},
         {"leqgruppi", GroupExample},
+        {"incertezza", UncertaintyExample},
         {"spettro", SpectrumExample},
         {"attenuazione", AttenuationExample},
         {"dpi_banda", OctaveBandExample},
@@ -341,6 +382,7 @@ TEST(HelpExamples, TheUserGuidesShowTheSameNumbers)
         RiskPercentagesOf(ScanRisk(InitialRiskState().record, kCriterionIso1999_90));
     PredictionState prediction = InitialPredictionState();
     EvolutionState evolution = InitialEvolutionState();
+    UncertaintyAssessment welders = WelderDay(true);
     auto verdict = [](double le) {
         std::string word = ProtectionVerdict(le, 85.0);
         return "LE = " + Shown(le, "%.0f") + " dBA (" + word.substr(0, word.size() - 1) + ")";
@@ -355,7 +397,9 @@ TEST(HelpExamples, TheUserGuidesShowTheSameNumbers)
           "Lep,d = " + Shown(ComputeDailyExposure(levels3, minutes, 3, kTimeMinutes).lepd) + " dBA",
           "Lep,w = " + Shown(ComputeWeeklyExposure(week)) + " dBA",
           "Leq,gruppo = " + Shown(group.mean) + " dBA, s = " + Shown(group.deviation) + " dB, servono " +
-              std::to_string(group.required) + " campioni"}},
+              std::to_string(group.required) + " campioni",
+          "Lex,8h = " + Shown(welders.outcome.lex) + " dBA, U = " + Shown(welders.outcome.expanded) +
+              " dB, Lex,8h + U = " + Shown(welders.cautious) + " dBA"}},
         {"Spettri.ms",
          {"Pesato A = " + Shown(AWeightedLevel(kNoise)) + " dBA",
           "Pesato C = " + Shown(CWeightedLevel(kNoise)) + " dBC", "SNR = " + Shown(snr) + " dB",
@@ -363,7 +407,10 @@ TEST(HelpExamples, TheUserGuidesShowTheSameNumbers)
           "L = " + Shown(hml.l) + " dB"}},
         {"SceltaDPI.ms",
          {verdict(SnrMethod(98, 25)), verdict(CorrectedSnrMethod(95, 25)),
-          verdict(HmlMethod(95, 98, 30, 25, 20))}},
+          verdict(HmlMethod(95, 98, 30, 25, 20)), verdict(CorrectionExampleLevel(kCorrectionNone, kKindNone)),
+          verdict(CorrectionExampleLevel(kCorrectionUniBeta, kKindFoamPlugs)),
+          verdict(CorrectionExampleLevel(kCorrectionHse, kKindNone)),
+          verdict(CorrectionExampleLevel(kCorrectionDguv, kKindFoamPlugs))}},
         {"Danno.ms",
          {"= " + Shown(ComputeEarDamage(left, kDamageTableNew), "%.2f") + " %",
           "= " + Shown(ComputeEarDamage(right, kDamageTableNew), "%.2f") + " %",
