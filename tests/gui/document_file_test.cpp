@@ -351,10 +351,7 @@ TEST_F(DocumentFile, NoPrinterPrintsNothingAndSaysSo)
     gui::ForgetPrintJob();
     {
         gui::NoDefaultPrinter noPrinter;
-        gui::RunScript([] {
-            gui::MainCommand(IDM_PRINT);
-            gui::WaitMessageBox().Answer(IDOK);
-        });
+        gui::RunScript([] { gui::MainCommand(IDM_PRINT); gui::WaitMessageBox().Answer(IDOK); });
     }
     EXPECT_FALSE(gui::PrintJobExists());
     ASSERT_EQ(gui::MessageBoxes().size(), 1u);
