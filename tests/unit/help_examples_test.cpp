@@ -400,7 +400,7 @@ std::vector<std::string> InstallationExample()
     return {std::string("cartella proposta ") + kDefaultFolder, std::string("Fonexa.exe           ") + program,
             std::string(".lep                           ") + type, std::string("DefaultIcon    ") + icon,
             std::string("Command         ") + command, std::string("Uninstall\\Fonexa               ") + uninstall,
-            std::string("| ") + queued, "\"" + header.substr(0, header.size() - 2) + "\""};
+            std::string("riavvio è ") + queued + ".", "\"" + header.substr(0, header.size() - 2) + "\""};
 }
 
 // The end of the daily report of the Lep,d example, as C&opia puts it on the
