@@ -167,7 +167,7 @@ void CopyTable(HWND mainWindow)
 void PrintView(HWND mainWindow)
 {
     char comment[kPrintCommentSize];
-    if (!PrintCommentDialog(mainWindow, comment))
+    if (!DefaultPrinterReady(mainWindow) || !PrintCommentDialog(mainWindow, comment))
         return;
     WaitCursor wait;
     int index = 0;
