@@ -57,6 +57,8 @@ void OnPanelInit(HWND panel, const OPENFILENAMEA* ofn)
     if (state->kind == kPanelSave) {
         ShowPanel(panel, !IsDocumentExtension(state->defaultExtension));
         ShowWindow(GetDlgItem(panel, IDC_ADDENDUM_MODIFY), SW_HIDE);
+        // Without its button nothing typed here would ever be written.
+        SendDlgItemMessageA(panel, IDC_NOTES, EM_SETREADONLY, TRUE, 0);
     }
 }
 

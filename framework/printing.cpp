@@ -42,6 +42,17 @@ HDC DefaultPrinterDC()
     return CreateDCA(printer.driver, printer.device, printer.port, nullptr);
 }
 
+bool DefaultPrinterReady(HWND owner)
+{
+    if (HDC dc = DefaultPrinterDC()) {
+        DeleteDC(dc);
+        return true;
+    }
+    MessageBoxA(owner, "Nessuna stampante predefinita: impossibile stampare.", "Stampa",
+                MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
 int PrinterFontHeight(HDC printer)
 {
     TEXTMETRICA metrics;

@@ -8,6 +8,11 @@
 // Device context of the default printer, or nullptr when there is none.
 HDC DefaultPrinterDC();
 
+// Every print command asks this first: false, after telling the user
+// "Nessuna stampante predefinita: impossibile stampare.", when there is no
+// default printer to print on.
+bool DefaultPrinterReady(HWND owner);
+
 // Height to request for a printing font: the printer's default character
 // height rounded to whole points, negative.
 int PrinterFontHeight(HDC printer);

@@ -34,7 +34,7 @@ void WriteFlag(const char* path, const char* key, int value)
 double ReadLevel(const char* path, const char* section, const char* key)
 {
     char text[16];
-    ReadNumberKey(path, section, key, text, sizeof text);
+    ReadKey(path, section, key, "", text, sizeof text);
     return FileLevel(LeadingNumber(text));
 }
 

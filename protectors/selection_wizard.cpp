@@ -9,6 +9,7 @@
 
 #include "framework/calculator_status.h"
 #include "framework/file_dialogs.h"
+#include "framework/printing.h"
 #include "framework/number_text.h"
 #include "framework/ui_text.h"
 #include "protectors/methods.h"
@@ -93,6 +94,8 @@ void Open(HWND page)
 void Print(HWND page)
 {
     DescribedPage(page).take(page);
+    if (!DefaultPrinterReady(page))
+        return;
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     PrintProtectorSelection();
     SetCursor(old);

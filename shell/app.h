@@ -10,7 +10,7 @@ int RunFonexa(HINSTANCE instance, const char* commandLine, int show);
 // Start-up up to the shown main window (class, libraries, clipboard formats,
 // paths, window, splash, title, message filter, show). Returns the window, or
 // nullptr after showing the failure. Used by RunFonexa and by the tests.
-HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode);
+HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode, bool splashOnTop = true);
 
 // Releases what StartMainWindow initialised (after the loop).
 void ShutdownProgram();

@@ -167,7 +167,7 @@ void CopyTable(HWND mainWindow)
 void PrintView(HWND mainWindow)
 {
     char comment[kPrintCommentSize];
-    if (!PrintCommentDialog(mainWindow, comment))
+    if (!DefaultPrinterReady(mainWindow) || !PrintCommentDialog(mainWindow, comment))
         return;
     WaitCursor wait;
     int index = 0;
@@ -194,9 +194,8 @@ void OnKeyDown(HWND mainWindow, WPARAM key)
         digit = (int)(key - '0');
     else if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9)
         digit = (int)(key - VK_NUMPAD0);
-    if (key == VK_F1) {
-        DispatchCommand(mainWindow, IDM_HELP, 0, 0);
-    } else if (key == VK_F8) {
+    // F1 comes as WM_HELP (shell/command_help.h).
+    if (key == VK_F8) {
         POINT at;
         GetCursorPos(&at);
         if (ChartShown())

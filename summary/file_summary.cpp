@@ -104,8 +104,8 @@ const char* SummaryStatusText(SummaryStatus status)
 
 std::string FieldText(const ProfileText& file, const char* section, const char* key)
 {
-    // Read as the loaders read a number key (63 characters), kept in the field.
-    return file.Value(section, key, 64).substr(0, kFieldChars);
+    // Read as the loaders read it, straight into the field's buffer.
+    return file.Value(section, key, kFieldChars + 1);
 }
 
 double FieldNumber(const std::string& text)

@@ -11,6 +11,7 @@
 #include "framework/calculator_dialog.h"
 #include "framework/calculator_status.h"
 #include "framework/file_dialogs.h"
+#include "framework/printing.h"
 #include "framework/ui_text.h"
 #include "framework/whole_file.h"
 #include "resources/resource.h"
@@ -260,8 +261,10 @@ void SaveTable(HWND dialog)
         ReportSaveFailure(dialog, path);
 }
 
-void PrintTable()
+void PrintTable(HWND dialog)
 {
+    if (!DefaultPrinterReady(dialog))
+        return;
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     PrintFolderSummary(s.scan.folder, s.scan.subfolders, Rows());
     SetCursor(old);
@@ -284,7 +287,7 @@ void OnCommand(HWND dialog, int id, int notification)
         break;
     case IDM_COPY: CopyTable(dialog); break;
     case IDM_CALC_SAVE_AS: SaveTable(dialog); break;
-    case IDM_CALC_PRINT: PrintTable(); break;
+    case IDM_CALC_PRINT: PrintTable(dialog); break;
     }
 }
 

@@ -1,11 +1,11 @@
 // Hostile data files through the real loaders, in-process under Wine: each
 // calculator's dialog is opened once and every generated file is dropped on
 // it, as a user's drag and drop does. After each load the dialog is painted
-// and read back: no field may show "inf" or "nan", the notes box holds at
-// most 512 characters, and no load may take a second. Each file is also
-// read by the folder summary, which reads data files itself: every key the
-// loaders ask for must read as the profile functions read it, and its row
-// must show no "inf" or "nan" and take no second either.
+// and read back: no field may show an "inf" or "nan" no file held, the notes
+// box holds at most 512 characters, and no load may take a second. Each file
+// is also read by the folder summary, which reads data files itself: every
+// key the loaders ask for must read as the profile functions read it, and
+// its row must show no "inf" or "nan" and take no second either.
 //
 //   file_fuzz.exe [--files N] [--seed S] [--type .lep]
 //   file_fuzz.exe --replay FILE.lep    (one kept file again)
@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -140,12 +141,27 @@ void Drop(HWND dialog, const std::string& path)
     SendMessageA(dialog, WM_DROPFILES, (WPARAM)drop, 0);
 }
 
-// "inf" or "nan" standing as a word of their own.
+// The loaded file and the texts an earlier one left in the dialog (kept).
+std::string s_held, s_kept;
+
+void Loaded(std::string content)
+{
+    for (char& c : content)
+        c = (char)tolower((unsigned char)c);
+    s_held = content + "\n" + s_kept;
+    s_kept.clear();
+}
+
+// "inf" or "nan" standing as a word of their own, in a text no file held.
 bool ShowsNonNumber(const std::string& text)
 {
     std::string lower = text;
     for (char& c : lower)
         c = (char)tolower((unsigned char)c);
+    if (s_held.find(lower) != std::string::npos) {
+        s_kept += lower + "\n";
+        return false;
+    }
     for (const char* word : {"inf", "nan"}) {
         for (size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
             bool before = at > 0 && isalpha((unsigned char)lower[at - 1]);
@@ -285,6 +301,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
     Pump();
     FuzzRandom random(seed);
     std::vector<double> times;
+    s_kept.clear();
     int faults = 0;
     int boxesBefore = s_boxes;
     std::string current = folder + "\\fuzz-current" + calculator.extension;
@@ -305,6 +322,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
         Pump();
         QueryPerformanceCounter(&end);
         times.push_back(Seconds(start, end));
+        Loaded(content);
         std::string fault = Fault(dialog, calculator) + SummaryFault(path, content);
         if (times.back() > 1.0)
             fault += "load took " + std::to_string(times.back()) + " s; ";
@@ -367,6 +385,8 @@ int main(int argc, char** argv)
                 Drop(DropTarget(dialog, calculator), replay);
                 RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 Pump();
+                std::ifstream file(replay, std::ios::binary);
+                Loaded(std::string(std::istreambuf_iterator<char>(file), {}));
                 std::string fault = Fault(dialog, calculator);
                 printf("%s: %s\n", replay, fault.empty() ? "no fault" : fault.c_str());
                 faults += fault.empty() ? 0 : 1;

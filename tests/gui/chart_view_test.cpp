@@ -420,15 +420,17 @@ TEST_F(ChartView, PopupItemsKeysAndTheCurrentCurve)
     EXPECT_EQ(SelectedCurve(), -1);
 }
 
-TEST_F(ChartView, HelpKeyOpensTheHelpContents)
+TEST_F(ChartView, HelpKeyOpensTheTopicOfTheChartViews)
 {
     gui::RunScript([] {
         Calculate(IDM_NIPTS);
         gui::ClearHelpCalls();
-        Key(VK_F1);
+        // F1 reaches the window as WM_KEYF1, which the system turns into WM_HELP.
+        gui::Perform([] { SendMessageA(Main(), 0x004D /* WM_KEYF1 */, 0, 0); });
     });
     ASSERT_EQ(gui::HelpCalls().size(), 1u);
-    EXPECT_EQ(gui::HelpCalls()[0].command, (UINT)HELP_CONTENTS);
+    EXPECT_EQ(gui::HelpCalls()[0].command, (UINT)HELP_CONTEXT);
+    EXPECT_EQ(gui::HelpCalls()[0].data, 200000u + IDM_VIEW_TABLE);
 }
 
 TEST_F(ChartView, SelectionRectangleDrawnMovedAndEmptied)

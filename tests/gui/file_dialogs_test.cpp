@@ -226,6 +226,7 @@ TEST_F(FileDialogs, SavePanelShowsNotesButNoModifyButton)
         GoToFolder(dialog, folder_);
         EXPECT_TRUE(IsWindowVisible(Descendant(dialog.hwnd(), IDC_NOTES)));
         EXPECT_FALSE(IsWindowVisible(Descendant(dialog.hwnd(), IDC_ADDENDUM_MODIFY)));
+        EXPECT_TRUE(GetWindowLongA(Descendant(dialog.hwnd(), IDC_NOTES), GWL_STYLE) & ES_READONLY);
         SelectInList(dialog, "a");
         EXPECT_EQ(Text(Descendant(dialog.hwnd(), IDC_NOTES)), "prima\r\nseconda");
         CloseFileDialog(dialog);

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,12 @@
 #include "framework/printing.h"
 #include "framework/tooltips.h"
 #include "resources/resource.h"
+#include "shell/chart_view.h"
+#include "shell/main_state.h"
 #include "tests/gui/harness.h"
 #include "tests/gui/lepd_steps.h"
 #include "tests/gui/printed_text.h"
+#include "tests/gui/selection_steps.h"
 
 using gui::Window;
 
@@ -237,6 +241,17 @@ TEST_F(Framework, FilterByFieldId)
     EXPECT_EQ(TypeIntoField(IDC_BAND_FIRST + 13, "7.5.x"), "7.5");  // 8604
     EXPECT_EQ(TypeIntoField(IDC_SPI_H, "-12"), "12");
     EXPECT_EQ(TypeIntoField(1234, "-1.2.x"), "-1.2.x");  // not a numeric field
+    // The keypad's "," of an Italian keyboard is the one point.
+    EXPECT_EQ(TypeIntoField(IDC_SPI_H, "0,5,"), "0.5");
+    EXPECT_EQ(TypeIntoField(IDC_NUMERIC_MANY_POINTS, "1,2,3"), "1.2.3");
+    // A paste (Ctrl+V) passes the same filter.
+    HGLOBAL pasted = GlobalAlloc(GMEM_MOVEABLE, 12);
+    memcpy(GlobalLock(pasted), "85,5 dB\r\n.7", 12);
+    GlobalUnlock(pasted);
+    ASSERT_TRUE(OpenClipboard(gui::MainWindow()) && EmptyClipboard() && SetClipboardData(CF_TEXT, pasted));
+    CloseClipboard();
+    EXPECT_EQ(TypeIntoField(IDC_SPI_H, "1\x16"), "185.57");
+    EXPECT_EQ(TypeIntoField(1234, "\x16"), "85,5 dB");  // a one-line edit's own paste
 }
 
 TEST_F(Framework, NarrowCellsEndWithDots)
@@ -374,6 +389,20 @@ TEST_F(Framework, NoPrinterNoChart)
     gui::ForgetPrintJob();
     gui::NoDefaultPrinter noPrinter;
     EXPECT_FALSE(PrintChart("Grafico", PaintMarker, ""));
+    // A chart's print command and the wizard's say so, and ask nothing else.
+    gui::RunScript([] {
+        gui::Perform([] { EnterChartView(gui::MainWindow(), kViewShifts); });
+        gui::MainCommand(IDM_PRINT);
+        gui::WaitMessageBox().Answer(IDOK);
+        gui::MainCommand(IDM_VIEW_DOCUMENT);
+        Window sheet = selection_steps::OpenWizard();
+        selection_steps::Page(sheet).Click(IDC_DPI_PRINT);
+        gui::WaitMessageBox().Answer(IDOK);
+        selection_steps::Cancel(sheet);
+    });
+    for (const gui::BoxRecord& box : gui::MessageBoxes())
+        EXPECT_EQ(box.text, "Nessuna stampante predefinita: impossibile stampare.");
+    EXPECT_EQ(gui::MessageBoxes().size(), 2u);
     EXPECT_FALSE(gui::PrintJobExists());
 }
 

@@ -69,11 +69,37 @@ void Press(HWND window, int id)
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(window, id));
 }
 
+// The captions and texts of the process's dialogs, to tell what it shows
+// instead of the box a test waits for.
+std::string ShownDialogs(DWORD process)
+{
+    struct Found {
+        DWORD process;
+        std::string text;
+    } found = {process, ""};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            Found* f = (Found*)data;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char name[16] = "", caption[300] = "";
+            GetClassNameA(window, name, sizeof name);
+            if (owner == f->process && IsWindowVisible(window) && std::string(name) == "#32770") {
+                GetWindowTextA(window, caption, sizeof caption);
+                f->text += std::string(" [") + caption + ": " + e2e::MessageBoxText(window) + "]";
+            }
+            return TRUE;
+        },
+        (LPARAM)&found);
+    return found.text.empty() ? " nessuno" : found.text;
+}
+
 // A message box of the process with this caption and text, answered.
 void Answer(const e2e::Fonexa& process, const std::string& caption, const std::string& text, int button)
 {
     HWND box = process.WaitWindow("#32770", caption.c_str());
-    ASSERT_NE(box, nullptr) << "nessun riquadro \"" << caption << "\" (" << text << ")";
+    ASSERT_NE(box, nullptr) << "nessun riquadro \"" << caption << "\" (" << text << "); mostrati:"
+                            << ShownDialogs(process.Id());
     std::string shown = e2e::MessageBoxText(box);
     if (!shown.empty())
         EXPECT_EQ(shown, text) << caption;
