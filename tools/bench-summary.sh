@@ -6,4 +6,5 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 prefix="$build/wineprefix"
 "$here/wine-server.sh" start "$prefix"
-"$here/wine-run" "$prefix" "$build/tests/e2e/summary_bench.exe" "--fonexa=$build/shell/fonexa.exe" "${2:-5}"
+"$here/wine-run" "$prefix" "$build/tests/e2e/summary_bench.exe" "--fonexa=$build/shell/fonexa.exe" \
+    "--samples=$build/samples" "${2:-5}"
