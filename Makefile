@@ -20,7 +20,7 @@ fresh = @if [ -f $(1)/CMakeCache.txt ] && \
 	    echo "$(1) was configured in another folder: configuring it afresh"; \
 	    rm -rf $(1)/CMakeCache.txt $(1)/CMakeFiles; fi
 
-.PHONY: all deps native windows test test-native test-windows run dist bench bench-startup screenshots fuzz clean
+.PHONY: all deps native windows test test-native test-windows run dist bench bench-startup bench-charts bench-summary screenshots fuzz clean
 
 all: native windows
 
@@ -64,6 +64,10 @@ bench-startup: windows
 # Median repaint time of each chart painter, under Wine
 bench-charts: windows
 	tools/bench-charts.sh $(WINDOWS)
+
+# The folder summary over 10,000 files, under Wine
+bench-summary: windows
+	tools/bench-summary.sh $(WINDOWS)
 
 screenshots: windows
 	tools/screenshots.sh $(WINDOWS)

@@ -231,6 +231,18 @@
 #define IDC_RISK_FIXED_LEVEL      1554  /* hidden */
 #define IDC_RISK_FIXED_VALUE      1555  /* hidden */
 
+/* ---- Folder summary "RIEPILOGO"; its buttons are the calculators' 1028
+   "C&opia", 4122 "Sa&lva con nome...", 4121 "Stam&pa", 4412 "&?" and
+   IDCANCEL "&Chiudi" ---------------------------------------------------- */
+#define IDM_FOLDER_SUMMARY        40040 /* "Riepi&logo cartella..." */
+#define IDC_SUMMARY_FOLDER        6101
+#define IDC_SUMMARY_CHOOSE        6102
+#define IDC_SUMMARY_SUBFOLDERS    6103
+#define IDC_SUMMARY_LIST          6104
+#define IDC_SUMMARY_PROGRESS      6105
+#define IDC_SUMMARY_COUNT         6106
+#define IDC_SUMMARY_STOP          6107
+
 /* ---- Numeric-field filter: the ids that take digits and one point ------ */
 #define IDC_NUMERIC_MANY_POINTS   1567
 

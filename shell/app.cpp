@@ -16,6 +16,7 @@
 #include "shell/program_paths.h"
 #include "shell/splash.h"
 #include "shell/version_info.h"
+#include "summary/summary_command.h"
 
 static bool AnotherInstanceRunning()
 {
@@ -130,6 +131,10 @@ void ShutdownProgram()
 
 int RunFonexa(HINSTANCE instance, const char* commandLine, int show)
 {
+    // "/riepilogo": a file written without a window, even beside a running copy.
+    int summaryExit = 0;
+    if (RunSummaryCommandLine(commandLine, &summaryExit))
+        return summaryExit;
     if (AnotherInstanceRunning())
         return 0;
     // A file named on the command line opens over the splash.

@@ -18,7 +18,8 @@ const DWORD kMainWindowHelpTopic = CommandTopic(0);
 const DWORD kCurveHelpTopic = CommandTopic(IDM_CURVE_ALL);
 const DWORD kFormatHelpTopic = CommandTopic(IDM_FMT_FONT);
 
-// A calculator's command opens the topic of its dialog.
+// A calculator's command (and the folder summary's) opens the topic of its
+// dialog.
 const HelpTopic kCommandTopics[] = {
     {IDM_LEPD, 100110},
     {IDM_LEPW, 100115},
@@ -34,6 +35,7 @@ const HelpTopic kCommandTopics[] = {
     {IDM_PREDICTIONS, 100200},
     {IDM_EVOLUTION, 100205},
     {IDM_RISK, 100215},
+    {IDM_FOLDER_SUMMARY, 100320},
     {IDM_DOCUMENT, CommandTopic(IDM_DOCUMENT)},
     {IDM_OPEN, CommandTopic(IDM_OPEN)},
     {IDM_SAVE, CommandTopic(IDM_SAVE)},

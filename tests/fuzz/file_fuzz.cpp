@@ -2,7 +2,10 @@
 // calculator's dialog is opened once and every generated file is dropped on
 // it, as a user's drag and drop does. After each load the dialog is painted
 // and read back: no field may show an "inf" or "nan" no file held, the notes
-// box holds at most 512 characters, and no load may take a second.
+// box holds at most 512 characters, and no load may take a second. Each file
+// is also read by the folder summary, which reads data files itself: every
+// key the loaders ask for must read as the profile functions read it, and
+// its row must show no "inf" or "nan" and take no second either.
 //
 //   file_fuzz.exe [--files N] [--seed S] [--type .lep]
 //   file_fuzz.exe --replay FILE.lep    (one kept file again)
@@ -29,12 +32,15 @@
 #include "exposure/group_level_dialog.h"
 #include "exposure/task_uncertainty_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
+#include "framework/data_file.h"
 #include "framework/help.h"
+#include "framework/profile_text.h"
 #include "protectors/selection_wizard.h"
 #include "resources/resource.h"
 #include "shell/app.h"
 #include "spectra/attenuation_dialog.h"
 #include "spectra/noise_spectrum_dialog.h"
+#include "summary/summary_table.h"
 #include "tests/fuzz/file_mutator.h"
 #include "tests/fuzz/seed_files.h"
 
@@ -224,6 +230,48 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
     return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
 }
 
+// The summary's own reading of the file against the profile functions'.
+std::string SummaryFault(const std::string& path, const std::string& content)
+{
+    static const char* const kKeys[][2] = {
+        {"FONEXA", "Tipo"},   {"FONEXA", "LAEQ"},     {"FONEXA", "TFORM"}, {"FONEXA", "ITEMS"},
+        {"FONEXA", "TOTLAV"}, {"FONEXA", "SIMM"},     {"SETTINGS", "LACT"}, {"SETTINGS", "METODO"},
+        {"NOISE", "C"},       {"NOISE", "CLASSE"},    {"ATT", "SNR"},      {"SPECTRUM", "1000"},
+        {"GIORNI", "Lunedi"}, {"SX", "500"},          {"NOTE", "Num"},     {"NOTE", "1"},
+    };
+    std::string fault;
+    ProfileText text(content.data(), content.size());
+    for (const auto& key : kKeys)
+        for (size_t capacity : {16, 64}) {
+            char value[64] = "";
+            GetPrivateProfileStringA(key[0], key[1], "", value, (DWORD)capacity, path.c_str());
+            if (text.Value(key[0], key[1], capacity) != value)
+                fault += std::string(key[0]) + "/" + key[1] + " reads \"" + text.Value(key[0], key[1], capacity) +
+                         "\", not \"" + value + "\"; ";
+        }
+    for (const auto& key : kKeys)
+        if (text.Int(key[0], key[1], -7) != (int)GetPrivateProfileIntA(key[0], key[1], -7, path.c_str()))
+            fault += std::string(key[0]) + "/" + key[1] + " counts otherwise; ";
+    for (const char* section : {"LEQ", "TIME", "NOTE"})
+        if (text.NumberedKeys(section, 1 << 20) != ReadNumberedKeys(path.c_str(), section, 1 << 20).keys)
+            fault += std::string(section) + " lists otherwise; ";
+
+    SummaryRow row = {path, DataFileTypeOfPath(path.c_str()), FileSummary()};
+    if (!row.type)
+        return fault;  // a type the summary does not read yet
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    row.summary = SummariseData(*row.type, content.data(), content.size());
+    QueryPerformanceCounter(&end);
+    if (Seconds(start, end) > 1.0)
+        fault += "summary took " + std::to_string(Seconds(start, end)) + " s; ";
+    // Results only: the notes and a stored text differing are the file's own.
+    for (int column = kColumnQuantity; column <= kColumnClass; ++column)
+        if (ShowsNonNumber(SummaryCell(row, column)))
+            fault += "summary shows \"" + SummaryCell(row, column) + "\"; ";
+    return fault;
+}
+
 const SeedType* SeedsFor(const char* extension)
 {
     for (const SeedType& seed : SeedFiles())
@@ -275,7 +323,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
         QueryPerformanceCounter(&end);
         times.push_back(Seconds(start, end));
         Loaded(content);
-        std::string fault = Fault(dialog, calculator);
+        std::string fault = Fault(dialog, calculator) + SummaryFault(path, content);
         if (times.back() > 1.0)
             fault += "load took " + std::to_string(times.back()) + " s; ";
         if (!fault.empty()) {

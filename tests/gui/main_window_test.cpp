@@ -72,6 +72,7 @@ TEST(MainWindow, MenuHasEveryItemWithItsCommand)
     HMENU file = GetSubMenu(menu, 0);
     EXPECT_EQ(Items(file), (std::vector<Item>{{"&Nuovo", -1},
                                               {"&Apri...", IDM_OPEN},
+                                              {"Riepi&logo cartella...", IDM_FOLDER_SUMMARY},
                                               {"&Salva", IDM_SAVE},
                                               {"Sa&lva con nome...", IDM_SAVE_AS},
                                               {"", 0},
