@@ -31,7 +31,7 @@ void AddResult(std::vector<StoredResult>* results, const char* section, const ch
                const std::string& text, bool compared = true);
 
 // The readers, one a type (exposure_results.cpp, spectra_results.cpp,
-// protection_results.cpp, damage_results.cpp).
+// protection_results.cpp, damage_results.cpp, uncertainty_results.cpp).
 void SummariseDailyExposure(const ProfileText& file, FileSummary* summary, std::vector<StoredResult>* results);
 void SummariseWeeklyExposure(const ProfileText& file, FileSummary* summary, std::vector<StoredResult>* results);
 void SummariseGroupLevel(const ProfileText& file, FileSummary* summary, std::vector<StoredResult>* results);
@@ -39,3 +39,4 @@ void SummariseNoiseSpectrum(const ProfileText& file, FileSummary* summary, std::
 void SummariseAttenuation(const ProfileText& file, FileSummary* summary, std::vector<StoredResult>* results);
 void SummariseSelection(const ProfileText& file, FileSummary* summary, std::vector<StoredResult>* results);
 void SummariseDamage(const ProfileText& file, FileSummary* summary, std::vector<StoredResult>* results);
+void SummariseUncertainty(const ProfileText& file, FileSummary* summary, std::vector<StoredResult>* results);

@@ -20,6 +20,7 @@ const DataFileType kTypes[] = {
     {".spi", "SPI", "Spettro DPI", SummariseAttenuation},
     {".dpi", "DPI", "Scelta DPI", SummariseSelection},
     {".fnx", nullptr, "Documento", nullptr},
+    {".lin", "LIN", "Incertezza", SummariseUncertainty},
 };
 
 bool SameLetters(const char* a, const char* b)

@@ -98,6 +98,15 @@ TEST(FolderSummary, EachTypeRecomputedFromItsInputs)
         // 40 dB at every frequency, new table: 0.6 (11.25 + 11.25 + 15.75 + 3 + 1.5) = 25.65.
         {"audio.ilg", "[FONEXA]\nTipo=ILG\n[SX]\n500=40\n1000=40\n2000=40\n3000=40\n4000=40\n6000=40\n",
          {"Danno", "Danno (%)", "26", "Tabella Nuova", "", "", ""}},
+        // The welders' day of ISO 9612 annex D, class 2: Lex,8h 84.3, U 3.2.
+        {"saldatori.lin",
+         "[FONEXA]\nTipo=LIN\nCLASSE=2\nPICCO=128\nITEMS=3\n[COMPITO1]\nDURATA=1.5\nU1B=0\nITEMS=3\n1=70\n2=70\n3=70\n"
+         "[COMPITO2]\nDURATA=5\nU1B=1\nITEMS=3\n1=80.1\n2=82.2\n3=79.6\n[COMPITO3]\nDURATA=1.5\nU1B=0.5\nITEMS=6\n"
+         "1=86.5\n2=92.4\n3=89.3\n4=93.2\n5=87.8\n6=86.2\n[NOTE]\n1=Saldatori\nNum=1\n",
+         {"Incertezza", "Lex,8h (dBA)", "84.3", "U = 3.2 dB, Lex,8h + U = 87.5 dBA (>= 87), Lpicco,C = 128.0 dBC (< 135)",
+          "80-85", "Saldatori", ""}},
+        {"due.lin", "[FONEXA]\nTipo=LIN\nITEMS=1\n[COMPITO1]\nDURATA=8\nITEMS=2\n1=85\n2=86\n",
+         {"Incertezza", "", "", "", "", "", "valori non validi"}},
         {"relazione.fnx", "{\\rtf1 Tipo=LEPD}", {"Documento", "", "", "", "", "", ""}},
         {"altro.lep", "[FONEXA]\nTipo=LEPW\n", {"", "", "", "", "", "", "tipo sconosciuto"}},
         {"vuoto.leg", "", {"", "", "", "", "", "", "tipo sconosciuto"}},
