@@ -13,7 +13,14 @@ DIST    ?= dist
 
 CMAKE_GEN := -G Ninja
 
-.PHONY: all deps native windows test test-native test-windows run dist bench bench-startup screenshots fuzz clean
+# A checkout moved or copied elsewhere keeps CMake caches that name its old
+# folder, and CMake refuses them: such a tree is configured afresh.
+fresh = @if [ -f $(1)/CMakeCache.txt ] && \
+	    ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$(CURDIR)" $(1)/CMakeCache.txt; then \
+	    echo "$(1) was configured in another folder: configuring it afresh"; \
+	    rm -rf $(1)/CMakeCache.txt $(1)/CMakeFiles; fi
+
+.PHONY: all deps native windows test test-native test-windows run dist bench bench-startup bench-charts bench-summary screenshots fuzz clean
 
 all: native windows
 
@@ -21,10 +28,12 @@ deps:
 	@tools/install-deps.sh
 
 native: deps
+	$(call fresh,$(NATIVE))
 	cmake -S . -B $(NATIVE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DFONEXA_SANITIZE=ON
 	cmake --build $(NATIVE)
 
 windows: deps
+	$(call fresh,$(WINDOWS))
 	cmake -S . -B $(WINDOWS) $(CMAKE_GEN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WINDOWS)
 
@@ -44,6 +53,7 @@ dist: windows
 	tools/dist.sh $(WINDOWS) $(DIST)
 
 bench: deps
+	$(call fresh,$(BENCH))
 	cmake -S . -B $(BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DFONEXA_BENCHMARKS=ON
 	cmake --build $(BENCH)
 	for b in $(BENCH)/tests/bench/*_bench; do $$b; done
@@ -55,6 +65,10 @@ bench-startup: windows
 bench-charts: windows
 	tools/bench-charts.sh $(WINDOWS)
 
+# The folder summary over 10,000 files, under Wine
+bench-summary: windows
+	tools/bench-summary.sh $(WINDOWS)
+
 screenshots: windows
 	tools/screenshots.sh $(WINDOWS)
 
@@ -62,6 +76,7 @@ screenshots: windows
 # sanitizers), then hostile data files of every type through the real
 # loaders under Wine.
 fuzz: deps windows
+	$(call fresh,$(FUZZ))
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DFONEXA_SANITIZE=ON -DFONEXA_LIBFUZZER=ON
 	cmake --build $(FUZZ) --target text_fuzz
 	$(FUZZ)/tests/fuzz/text_fuzz -runs=$(FUZZ_RUNS) -seed=1 -max_len=256

@@ -44,7 +44,7 @@ const char* FormulaName(int formula)
 void LoadLoss(HWND dialog, const char* path, const char* section, int row, int column, EarLosses* ear)
 {
     char text[16];
-    ReadNumberKey(path, section, kDamageFrequencyLabels[row], text, sizeof text);
+    ReadKey(path, section, kDamageFrequencyLabels[row], "", text, sizeof text);
     SetDamageCell(dialog, row, column, text);
     ear->db[row] = LeadingNumber(text);
 }
@@ -77,7 +77,7 @@ void SaveDamageKeys(HWND dialog, const char* path)
 void LoadDamageKeys(HWND dialog, const char* path)
 {
     char text[16];
-    if (ReadNumberKey(path, kFrameSection, "ILG", text, sizeof text) > 0)
+    if (ReadKey(path, kFrameSection, "ILG", "", text, sizeof text) > 0)
         SetDlgItemTextA(dialog, IDC_DAMAGE_RESULT, text);
     int table = ReadIntKey(path, kFrameSection, "TABELLA", 1);
     g_damageMemory.table = table == 1   ? kDamageTableNew
@@ -150,7 +150,7 @@ void BuildDamageReport(HWND dialog, ReportText* report)
     ReportAppendNumber(report, damage);
     ReportSeparators(report, 2);
     ReportEndLine(report);
-    ReportNotes(report, dialog);
+    ReportNotes(report, dialog, 256);
 }
 
 void PrintDamage(HWND dialog)

@@ -7,6 +7,7 @@
 #include <richedit.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -38,7 +39,8 @@ bool DefiniteColour(const CHARFORMATA& format)
 // What the dialog offered and what the user chose in its three lists.
 struct FontChoice {
     const CHARFORMATA* format;
-    bool face, style, size;  // a value chosen in the list when confirmed
+    bool face, style;  // a value chosen in the list when confirmed
+    LONG sizeTwips;    // the size in the size box, 0 for none
 };
 
 const char kChoiceProperty[] = "FonexaFontChoice";
@@ -46,6 +48,20 @@ const char kChoiceProperty[] = "FonexaFontChoice";
 bool Offered(HWND dialog, int list)
 {
     return SendDlgItemMessageA(dialog, list, CB_GETCURSEL, 0, 0) != CB_ERR;
+}
+
+// The size the box shows, picked from its list or typed (13, 15, 30 are not
+// in the list, and the dialog itself reads only the list), in twips; 0 when
+// the box holds no size.
+LONG SizeInBox(HWND dialog)
+{
+    char text[16] = "";
+    GetDlgItemTextA(dialog, cmb3, text, sizeof text);
+    for (char& c : text)
+        if (c == ',')
+            c = '.';
+    double points = atof(text);
+    return points > 0.0 && points <= 1638.0 ? (LONG)(points * 20.0 + 0.5) : 0;
 }
 
 // A list without a starting choice shows nothing.
@@ -95,7 +111,7 @@ UINT_PTR CALLBACK FontDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARA
             if (choice) {
                 choice->face = Offered(dialog, cmb1);
                 choice->style = Offered(dialog, cmb2);
-                choice->size = Offered(dialog, cmb3);
+                choice->sizeTwips = SizeInBox(dialog);
             }
         }
         return FALSE;
@@ -117,7 +133,7 @@ void ChooseSelectionFont(HWND mainWindow, HWND document)
 
     LOGFONTA font;
     InitialFont(format, &font);
-    FontChoice choice = {&format, false, false, false};
+    FontChoice choice = {&format, false, false, 0};
     CHOOSEFONTA choose = {};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = mainWindow;
@@ -150,9 +166,9 @@ void ChooseSelectionFont(HWND mainWindow, HWND document)
         change.bCharSet = font.lfCharSet;
         change.bPitchAndFamily = font.lfPitchAndFamily;
     }
-    if (choice.size && choose.iPointSize > 0) {
+    if (choice.sizeTwips > 0) {
         change.dwMask |= CFM_SIZE;
-        change.yHeight = choose.iPointSize * 2;  // tenths of a point to twips
+        change.yHeight = choice.sizeTwips;
     }
     if (choice.style) {
         change.dwMask |= CFM_BOLD | CFM_ITALIC;

@@ -61,7 +61,7 @@ void LoadDailyExposureKeys(HWND dialog, const char* path)
     } kOutputs[] = {{"LAEQ", IDC_LEPD_LAEQ}, {"TOTTIME", IDC_LEPD_TOTAL}, {"LEPD", IDC_LEPD_LEPD}};
     char text[16];
     for (const auto& output : kOutputs)
-        if (ReadNumberKey(path, kFrameSection, output.key, text, sizeof text) > 0)
+        if (ReadKey(path, kFrameSection, output.key, "", text, sizeof text) > 0)
             SetDlgItemTextA(dialog, output.control, text);
 
     int unit = ReadIntKey(path, kFrameSection, "TFORM", 0);
@@ -76,10 +76,10 @@ void LoadDailyExposureKeys(HWND dialog, const char* path)
     NumberedKeys durations = ReadNumberedKeys(path, "TIME", items);
     for (const auto& row : levels.keys) {
         char level[16], duration[16];
-        CopyNumberText(level, sizeof level, row.second.c_str());
+        CopyValue(level, sizeof level, row.second.c_str());
         if (!level[0])
             continue;
-        CopyNumberText(duration, sizeof duration, NumberedValue(durations, row.first));
+        CopyValue(duration, sizeof duration, NumberedValue(durations, row.first));
         SetDailyRow(dialog, DailyRowCount(dialog), level, duration, true);
     }
 }

@@ -72,20 +72,25 @@ double RoundHalfUp(double h)
     return h - n >= 0.5 ? n + 1.0 : n;
 }
 
+double HalfWidth(long totalWorkers, double deviation, int confidenceIndex, long count)
+{
+    // At count = N the sample is the whole group: no uncertainty left, even
+    // for a deviation too large to multiply.
+    if (count >= totalWorkers || count < 1)
+        return 0.0;
+    long nu = count - 1;
+    double t = StudentT(confidenceIndex, nu > 501 ? 501 : (int)nu);
+    double correction = std::sqrt((double)(totalWorkers - count) / (double)(totalWorkers - 1));
+    return t * deviation / std::sqrt((double)count) * correction;
+}
+
 long RequiredSamples(long totalWorkers, double deviation, int confidenceIndex, int intervalDb)
 {
     if (totalWorkers < kMinimumSamples)
         return kMinimumSamples;
-    for (long m = kMinimumSamples; m <= totalWorkers; ++m) {
-        long nu = m - 1;
-        double t = StudentT(confidenceIndex, nu > 501 ? 501 : (int)nu);
-        double correction = std::sqrt((double)(totalWorkers - m) / (double)(totalWorkers - 1));
-        // At m = N the sample is the whole group: no uncertainty left, even
-        // for a deviation too large to multiply.
-        double halfWidth = correction == 0.0 ? 0.0 : t * deviation / std::sqrt((double)m) * correction;
-        if (RoundHalfUp(halfWidth) <= intervalDb)
+    for (long m = kMinimumSamples; m <= totalWorkers; ++m)
+        if (RoundHalfUp(HalfWidth(totalWorkers, deviation, confidenceIndex, m)) <= intervalDb)
             return m;
-    }
     return totalWorkers + 1;
 }
 

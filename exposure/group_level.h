@@ -26,6 +26,11 @@ double StudentT(int confidenceIndex, int nu);
 // Rounds a half-width to whole dB, halves upward.
 double RoundHalfUp(double h);
 
+// The half-width of the confidence interval of the mean of count samples
+// from a group of totalWorkers: t(count - 1) s / sqrt(count)
+// sqrt((N - count) / (N - 1)); 0 once the sample is the whole group.
+double HalfWidth(long totalWorkers, double deviation, int confidenceIndex, long count);
+
 // The first sample count m (3 .. N) whose half-width
 // t(m - 1) s / sqrt(m) sqrt((N - m) / (N - 1)), rounded, is at most the
 // interval; N + 1 when none is (a deviation that is not finite), and 3 for a

@@ -237,7 +237,7 @@ const Calculator kGroupLevel = {
     "LEG", IDS_FILTER_LEG, ".leg", g_groupMemory.currentFile,
     SaveGroupLevelKeys, LoadGroupLevelKeys, BuildGroupLevelReport, PrintGroupLevel,
     Prepare, Opened, ComputeGroupLevelDialog, Remember,
-    OnCommand, nullptr, OnMessage,
+    OnCommand, nullptr, OnMessage, nullptr, nullptr, true,
 };
 
 void ShowResult(HWND dialog, const GroupLevel& result)

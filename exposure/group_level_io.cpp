@@ -65,7 +65,7 @@ void LoadGroupLevelKeys(HWND dialog, const char* path)
         ReadNumberedKeys(path, kSampleSection, ReadIntKey(path, kFrameSection, "ITEMS", 0));
     for (const auto& sample : samples.keys) {
         char text[16];
-        CopyNumberText(text, sizeof text, sample.second.c_str());
+        CopyValue(text, sizeof text, sample.second.c_str());
         if (text[0])
             AddGroupSample(dialog, text);
     }

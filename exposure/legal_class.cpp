@@ -62,9 +62,11 @@ const ObligationRule kRules[] = {
      2, true, -1},
     {{"art. 192, c. 3", "Segnaletica, delimitazione e accesso limitato delle aree"},
      2, true, -1},
+    // The limit value is judged with the attenuation of the protectors worn
+    // (art. 193, c. 2): above it unprotected, the duty is conditional.
     {{"art. 194, c. 1",
-      "Misure immediate per riportare l'esposizione sotto il valore limite, "
-      "individuandone le cause"},
+      "Se anche con i DPI indossati (art. 193, c. 2) il valore limite è superato: misure "
+      "immediate per riportare l'esposizione sotto il valore limite, individuandone le cause"},
      3, true, -1},
 };
 const int kRuleCount = static_cast<int>(sizeof kRules / sizeof kRules[0]);

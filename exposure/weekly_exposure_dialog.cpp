@@ -83,7 +83,9 @@ void Prepare(HWND dialog)
 
 void OnModify(HWND dialog)
 {
-    int row = SelectedListRow(dialog, IDC_LEPW_LIST);
+    // The row the user chose is the one both selected and focused.
+    int row = (int)SendDlgItemMessageA(dialog, IDC_LEPW_LIST, LVM_GETNEXTITEM, (WPARAM)-1,
+                                       LVNI_SELECTED | LVNI_FOCUSED);
     if (row < 0) {
         MessageBoxA(dialog, "Attenzione! Nessun dato selezionato.", "Modifica",
                     MB_OK | MB_ICONEXCLAMATION);

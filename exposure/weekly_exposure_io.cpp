@@ -31,14 +31,14 @@ void LoadWeeklyExposureKeys(HWND dialog, const char* path)
 {
     char text[16];
     for (int day = 0; day < kWeekDays; ++day) {
-        if (ReadNumberKey(path, kDaySection, kWeekDayNames[day], text, sizeof text) == 0)
+        if (ReadKey(path, kDaySection, kWeekDayNames[day], "", text, sizeof text) == 0)
             CopyValue(text, sizeof text, "0.0");
         SetWeekDayLevel(dialog, day, text);
         g_weeklyMemory.levels[day] = LeadingNumber(text);
     }
     // Without a stored Lep,w the one of the previous week would stay beside
     // the new days (and be saved and printed with them).
-    if (ReadNumberKey(path, kFrameSection, "LEPW", text, sizeof text) > 0)
+    if (ReadKey(path, kFrameSection, "LEPW", "", text, sizeof text) > 0)
         SetDlgItemTextA(dialog, IDC_LEPW_OUTPUT, text);
     else
         ComputeWeeklyExposureDialog(dialog);

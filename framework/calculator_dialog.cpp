@@ -10,6 +10,7 @@
 #include "framework/file_dialogs.h"
 #include "framework/list_draw.h"
 #include "framework/menu_bitmaps.h"
+#include "framework/printing.h"
 #include "framework/ui_text.h"
 #include "resources/resource.h"
 
@@ -35,6 +36,8 @@ void ChooseFile(HWND dialog, const Calculator& calculator, bool save)
 
 void Print(HWND dialog, const Calculator& calculator)
 {
+    if (!DefaultPrinterReady(dialog))
+        return;
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     calculator.print(dialog);
     SetCursor(old);
@@ -143,7 +146,8 @@ void OnDropFiles(HWND dialog, HDROP drop, const Calculator& calculator)
     char path[MAX_PATH];
     if (!TakeDroppedFile(drop, calculator.extension, path, sizeof path))
         return;
-    if (LoadCalculatorFile(dialog, path, calculator) && calculator.dropped)
+    bool loaded = LoadCalculatorFile(dialog, path, calculator);
+    if (calculator.dropped && (loaded || calculator.droppedEvenIfRefused))
         calculator.dropped(dialog);
 }
 

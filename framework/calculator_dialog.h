@@ -71,6 +71,10 @@ struct Calculator {
     void (*paint)(HWND dialog, HDC dc);
     // Result statics shown blue on the menu colour, ended by 0 (or nullptr).
     const int* results;
+    // A dropped file of the calculator's extension runs dropped even when
+    // it was refused, so that what shows is computed from what is in the
+    // dialog.
+    bool droppedEvenIfRefused;
 };
 
 INT_PTR CalculatorProc(const Calculator& calculator, HWND dialog, UINT message, WPARAM wParam,

@@ -1,7 +1,5 @@
 #include "framework/data_file.h"
 
-#include "framework/number_text.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -33,15 +31,6 @@ size_t ReadKey(const char* path, const char* section, const char* key, const cha
     DWORD n = GetPrivateProfileStringA(section, key, fallback, out, (DWORD)capacity, path);
     out[capacity - 1] = '\0';
     return strnlen(out, n < capacity ? n : capacity - 1);
-}
-
-size_t ReadNumberKey(const char* path, const char* section, const char* key, char* out,
-                     size_t capacity)
-{
-    char text[64];
-    ReadKey(path, section, key, "", text, sizeof text);
-    CopyNumberText(out, capacity, text);
-    return capacity ? strlen(out) : 0;
 }
 
 int ReadIntKey(const char* path, const char* section, const char* key, int fallback)

@@ -25,12 +25,11 @@ bool WriteKey(const char* path, const char* section, const char* key, const char
 void WriteIntKey(const char* path, const char* section, const char* key, int value);
 
 // Reads a key into out (always zero-terminated, cut at the buffer); returns
-// its length, 0 for a missing key or an empty value.
+// its length, 0 for a missing key or an empty value. A field's text is read
+// as it stands in the file (leading blanks aside, which the profile
+// functions drop): what the user typed comes back as typed.
 size_t ReadKey(const char* path, const char* section, const char* key, const char* fallback,
                char* out, size_t capacity);
-// Reads a number key as CopyNumberText keeps it; returns its length.
-size_t ReadNumberKey(const char* path, const char* section, const char* key, char* out,
-                     size_t capacity);
 int ReadIntKey(const char* path, const char* section, const char* key, int fallback);
 
 // The numbered keys ("1", "2", ...) of a section from 1 to last, with their

@@ -17,7 +17,7 @@ void LoadFieldKeys(HWND dialog, const char* path, const FieldKey* keys, size_t c
 {
     for (size_t i = 0; i < count; ++i) {
         char text[16];
-        if (ReadNumberKey(path, keys[i].section, keys[i].key, text, sizeof text) > 0)
+        if (ReadKey(path, keys[i].section, keys[i].key, "", text, sizeof text) > 0)
             SetDlgItemTextA(dialog, keys[i].control, text);
         else if (fallback)
             SetDlgItemTextA(dialog, keys[i].control, fallback);

@@ -17,7 +17,7 @@ struct FieldKey {
 // Writes each control's text (up to 15 characters) under its key.
 void SaveFieldKeys(HWND dialog, const char* path, const FieldKey* keys, size_t count);
 
-// Shows each number key that the file holds in its control (a missing key
+// Shows each key that the file holds in its control, as read (a missing key
 // leaves the control as it is, or, with fallback, shows fallback).
 void LoadFieldKeys(HWND dialog, const char* path, const FieldKey* keys, size_t count,
                    const char* fallback = nullptr);

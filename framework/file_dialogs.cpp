@@ -57,6 +57,8 @@ void OnPanelInit(HWND panel, const OPENFILENAMEA* ofn)
     if (state->kind == kPanelSave) {
         ShowPanel(panel, !IsDocumentExtension(state->defaultExtension));
         ShowWindow(GetDlgItem(panel, IDC_ADDENDUM_MODIFY), SW_HIDE);
+        // Without its button nothing typed here would ever be written.
+        SendDlgItemMessageA(panel, IDC_NOTES, EM_SETREADONLY, TRUE, 0);
     }
 }
 
@@ -259,7 +261,8 @@ bool SaveDataFileDialog(HWND owner, const char* title, UINT filterId, char* path
 int ChooseFileToOpen(HWND owner, char* path, size_t capacity)
 {
     static const UINT kFilters[] = {IDS_FILTER_LEPD, IDS_FILTER_LEW, IDS_FILTER_LEG, IDS_FILTER_ILG,
-                                    IDS_FILTER_SPR,  IDS_FILTER_SPI, IDS_FILTER_DPI, IDS_FILTER_FNX};
+                                    IDS_FILTER_SPR,  IDS_FILTER_SPI, IDS_FILTER_DPI, IDS_FILTER_FNX,
+                                    IDS_FILTER_LIN};
     char filter[1024];
     size_t used = 0;
     for (UINT id : kFilters) {

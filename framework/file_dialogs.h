@@ -16,8 +16,8 @@ bool OpenDataFileDialog(HWND owner, const char* title, UINT filterId, char* path
 // Save dialog of a calculator or of the main window.
 bool SaveDataFileDialog(HWND owner, const char* title, UINT filterId, char* path, size_t capacity);
 
-// The main window's "&Apri...": the eight types of file; returns the index
-// (1..8) of the filter selected when the user confirmed, 0 when cancelled.
+// The main window's "&Apri...": the nine types of file; returns the index
+// (1..9) of the filter selected when the user confirmed, 0 when cancelled.
 int ChooseFileToOpen(HWND owner, char* path, size_t capacity);
 
 // The initial folder of the open dialogs (the program folder).

@@ -6,7 +6,7 @@ static const char* const kNames[kMenuBitmapCount] = {
     "APRI", "SALVA", "STAMPA", "NUOVO", "COPIA", "GRAFICO", "TABELLA", "AUDIOGRAMMA",
     "HELP", "CUR_FILE", "CUFFIA", "LEPD", "ERRORE", "ILG", "RISCHIO", "PREVISIONI",
     "EVOLUZIONE", "NIPTS", "HTLA", "HTLAN", "SPETTRORUM", "SCELTADPI", "CALCOLODPI",
-    "SPETTRODPI", "LEQGRUPPI", "LEPW", "INCOLLA", "TAGLIA", "DOCUMENTO",
+    "SPETTRODPI", "LEQGRUPPI", "LEPW", "INCOLLA", "TAGLIA", "DOCUMENTO", "INCERTEZZA",
 };
 
 static HBITMAP s_bitmaps[kMenuBitmapCount];
@@ -61,10 +61,11 @@ void AttachMainMenuBitmaps(HMENU menu)
 
     HMENU file = GetSubMenu(menu, 0);
     ByPosition(file, 0, kBmpNuovo);
-    // The "&Nuovo" submenu by position; position 10 is its separator.
-    static const int kNew[] = {kBmpLepd,    kBmpLepw,       kBmpLeqGruppi,  kBmpSpettroRum,
-                               kBmpSceltaDpi, kBmpIlg,      kBmpAudiogramma, kBmpPrevisioni,
-                               kBmpEvoluzione, kBmpRischio, -1,              kBmpDocumento};
+    // The "&Nuovo" submenu by position; position 11 is its separator.
+    static const int kNew[] = {kBmpLepd,      kBmpLepw,    kBmpLeqGruppi,   kBmpIncertezza,
+                               kBmpSpettroRum, kBmpSceltaDpi, kBmpIlg,      kBmpAudiogramma,
+                               kBmpPrevisioni, kBmpEvoluzione, kBmpRischio, -1,
+                               kBmpDocumento};
     HMENU fresh = GetSubMenu(file, 0);
     for (UINT i = 0; i < sizeof kNew / sizeof kNew[0]; ++i)
         if (kNew[i] >= 0)

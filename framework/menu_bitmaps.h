@@ -9,10 +9,10 @@ enum MenuBitmap {
     kBmpAudiogramma, kBmpHelp, kBmpCurFile, kBmpCuffia, kBmpLepd, kBmpErrore, kBmpIlg,
     kBmpRischio, kBmpPrevisioni, kBmpEvoluzione, kBmpNipts, kBmpHtla, kBmpHtlan,
     kBmpSpettroRum, kBmpSceltaDpi, kBmpCalcoloDpi, kBmpSpettroDpi, kBmpLeqGruppi, kBmpLepw,
-    kBmpIncolla, kBmpTaglia, kBmpDocumento, kMenuBitmapCount
+    kBmpIncolla, kBmpTaglia, kBmpDocumento, kBmpIncertezza, kMenuBitmapCount
 };
 
-// Loads (load true) or frees (false) the 29 bitmaps, sized like the menu
+// Loads (load true) or frees (false) the 30 bitmaps, sized like the menu
 // check mark and with their background made transparent.
 void LoadMenuBitmaps(HINSTANCE instance, bool load);
 

@@ -82,29 +82,3 @@ void FormatNumberFitting(char* out, size_t capacity, const char* format, double 
     for (int digits = 15; (length < 0 || (size_t)length >= capacity) && digits > 0; --digits)
         length = snprintf(out, capacity, "%.*g", digits, value);
 }
-
-bool IsNumberText(const char* text)
-{
-    if (!text)
-        return false;
-    size_t start;
-    size_t length = ScanNumber(text, &start);
-    if (length == 0)
-        return false;
-    for (const char* rest = text + start + length; *rest; ++rest)
-        if (*rest != ' ' && *rest != '\t')
-            return false;
-    return std::isfinite(strtod(text + start, nullptr));
-}
-
-void CopyNumberText(char* out, size_t capacity, const char* text)
-{
-    if (!out || capacity == 0)
-        return;
-    out[0] = '\0';
-    if (!text || !text[0])
-        return;
-    snprintf(out, capacity, "%s", text);
-    if (!IsNumberText(out))
-        snprintf(out, capacity, "%s", "0.0");
-}

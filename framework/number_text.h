@@ -1,6 +1,8 @@
 #pragma once
 // Numbers typed by the user or read from data files, always with "." as the
-// decimal separator whatever the user's locale.
+// decimal separator whatever the user's locale. A field keeps its text as
+// typed or as read ("85 dB", "n.d.", "42,5"); the calculators count it by
+// the number at its start, and that number is where every guard stands.
 
 #include <cstddef>
 
@@ -23,12 +25,3 @@ void FormatNumber(char* out, size_t capacity, const char* format, double value);
 // of being cut to a different number.
 void FormatNumberFitting(char* out, size_t capacity, const char* format, double value);
 
-// True when the whole text (blanks around it aside) is one finite decimal
-// number.
-bool IsNumberText(const char* text);
-
-// Copies a number text read from a data file into a field of capacity
-// characters (cut at the field). Anything but a finite decimal number
-// ("inf", "nan", "1e309", letters) becomes "0.0": a field never shows what
-// the program itself could not have written. An empty text stays empty.
-void CopyNumberText(char* out, size_t capacity, const char* text);

@@ -21,8 +21,9 @@ const HelpTopic kHelpTopics[] = {
     {IDC_NO_COMMENT, 0x20DA0252}, {IDM_CALC_HELP, 0x113C0252}, {0, 0},
 };
 
-BOOL OnInitDialog(HWND dialog)
+BOOL OnInitDialog(HWND dialog, LPARAM comment)
 {
+    SetWindowLongPtrA(dialog, DWLP_USER, comment);
     CentreWindow(dialog);
     RegisterTooltipDialog(dialog);
     SendDlgItemMessageA(dialog, IDC_NOTES, EM_LIMITTEXT, 512, 0);
@@ -34,10 +35,12 @@ void OnCommand(HWND dialog, int id)
 {
     switch (id) {
     case IDOK: {
-        char text[1024];
-        ItemText(dialog, IDC_NOTES, text, sizeof text);
-        if (text[0])
-            SetPrintComment(text);
+        // The stored comment only fills the dialog next time: an empty edit
+        // prints none and keeps it.
+        char* comment = (char*)GetWindowLongPtrA(dialog, DWLP_USER);
+        ItemText(dialog, IDC_NOTES, comment, kPrintCommentSize);
+        if (comment[0])
+            SetPrintComment(comment);
         EndDialog(dialog, 1);
         break;
     }
@@ -58,7 +61,7 @@ INT_PTR CALLBACK PrintCommentProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         return TRUE;
     switch (message) {
     case WM_INITDIALOG:
-        return OnInitDialog(dialog);
+        return OnInitDialog(dialog, lParam);
     case WM_COMMAND:
         OnCommand(dialog, LOWORD(wParam));
         return TRUE;
@@ -71,7 +74,8 @@ INT_PTR CALLBACK PrintCommentProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-INT_PTR PrintCommentDialog(HWND owner)
+INT_PTR PrintCommentDialog(HWND owner, char* comment)
 {
-    return DialogBoxParamA(ResourceInstance(), "ADDNOTES", owner, PrintCommentProc, 0);
+    comment[0] = '\0';
+    return DialogBoxParamA(ResourceInstance(), "ADDNOTES", owner, PrintCommentProc, (LPARAM)comment);
 }

@@ -42,6 +42,17 @@ HDC DefaultPrinterDC()
     return CreateDCA(printer.driver, printer.device, printer.port, nullptr);
 }
 
+bool DefaultPrinterReady(HWND owner)
+{
+    if (HDC dc = DefaultPrinterDC()) {
+        DeleteDC(dc);
+        return true;
+    }
+    MessageBoxA(owner, "Nessuna stampante predefinita: impossibile stampare.", "Stampa",
+                MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
 int PrinterFontHeight(HDC printer)
 {
     TEXTMETRICA metrics;
@@ -169,7 +180,7 @@ void EndTextPrintout(TextPrintout* print, const char* notes)
     Release(print);
 }
 
-bool PrintChart(const char* jobName, ViewPainter painter)
+bool PrintChart(const char* jobName, ViewPainter painter, const char* comment)
 {
     HDC dc = DefaultPrinterDC();
     if (!dc)
@@ -178,7 +189,7 @@ bool PrintChart(const char* jobName, ViewPainter painter)
     HGDIOBJ oldFont = SelectObject(dc, font);
     RECT page;
     PageRect(dc, &page);
-    RECT comment = {0, page.bottom - page.bottom / 16, page.right, page.bottom};
+    RECT band = {0, page.bottom - page.bottom / 16, page.right, page.bottom};
     DOCINFOA doc = {};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = jobName;
@@ -191,16 +202,16 @@ bool PrintChart(const char* jobName, ViewPainter painter)
             SetBkMode(dc, TRANSPARENT);
             painter(dc, &page);
             SetColourFlag(true);
-            if (s_printComment[0]) {
-                RECT measure = comment;
-                int height = DrawTextA(dc, s_printComment, -1, &measure, DT_WORDBREAK | DT_CALCRECT);
-                if (comment.top + height > page.bottom) {
+            if (comment && comment[0]) {
+                RECT measure = band;
+                int height = DrawTextA(dc, comment, -1, &measure, DT_WORDBREAK | DT_CALCRECT);
+                if (band.top + height > page.bottom) {
                     EndPage(dc);
                     StartPage(dc);
                     SelectObject(dc, font);
-                    comment.top = 0;
+                    band.top = 0;
                 }
-                DrawTextA(dc, s_printComment, -1, &comment, DT_WORDBREAK);
+                DrawTextA(dc, comment, -1, &band, DT_WORDBREAK);
             }
             EndPage(dc);
             ok = true;

@@ -8,6 +8,11 @@
 // Device context of the default printer, or nullptr when there is none.
 HDC DefaultPrinterDC();
 
+// Every print command asks this first: false, after telling the user
+// "Nessuna stampante predefinita: impossibile stampare.", when there is no
+// default printer to print on.
+bool DefaultPrinterReady(HWND owner);
+
 // Height to request for a printing font: the printer's default character
 // height rounded to whole points, negative.
 int PrinterFontHeight(HDC printer);
@@ -50,7 +55,8 @@ void EndTextPrintout(TextPrintout* print, const char* notes);
 // they do not fit the rest of this one.
 void PrintNotesFrom(TextPrintout* print, int top, const char* notes);
 
-// The comment printed under a chart ("ADDNOTES"), kept for the whole run.
+// The last comment confirmed in "ADDNOTES", kept for the whole run to fill
+// the dialog the next time.
 const char* PrintComment();
 void SetPrintComment(const char* comment);
 
@@ -60,12 +66,17 @@ void SetColourFlag(bool on);
 
 typedef void (*ViewPainter)(HDC dc, const RECT* area);
 
-// Prints a chart on one page with the print comment in its bottom sixteenth.
-bool PrintChart(const char* jobName, ViewPainter painter);
+// Prints a chart on one page with the comment (none when empty) in its bottom
+// sixteenth.
+bool PrintChart(const char* jobName, ViewPainter painter, const char* comment);
 
 // The printer driver's own settings dialog for the default printer; false
 // when the printer's settings could not be opened.
 bool PageSetup(HWND owner);
 
-// "ADDNOTES": returns 1 to go on printing, 0 to cancel.
-INT_PTR PrintCommentDialog(HWND owner);
+enum { kPrintCommentSize = 1024 };
+
+// "ADDNOTES": returns 1 to go on printing, 0 to cancel. comment (of
+// kPrintCommentSize bytes) receives what this print carries: the edit's text
+// after "&Ok", nothing after "No &Comment".
+INT_PTR PrintCommentDialog(HWND owner, char* comment);

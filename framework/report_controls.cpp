@@ -13,12 +13,12 @@ void ReportValueLine(ReportText* report, const char* label, HWND dialog, int con
     ReportEndLine(report);
 }
 
-void ReportNotes(ReportText* report, HWND dialog)
+void ReportNotes(ReportText* report, HWND dialog, size_t length)
 {
     ReportAppend(report, "Note:");
     ReportEndLine(report);
-    char notes[256];
-    ItemText(dialog, IDC_NOTES, notes, sizeof notes);
+    char notes[513];
+    ItemText(dialog, IDC_NOTES, notes, length < sizeof notes ? length + 1 : sizeof notes);
     ReportAppend(report, notes);
     ReportEndLine(report);
 }

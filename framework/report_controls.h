@@ -9,5 +9,6 @@
 // (texts read up to 255 characters).
 void ReportValueLine(ReportText* report, const char* label, HWND dialog, int control);
 
-// "Note:" and, on the next line, the first 255 characters of the notes box.
-void ReportNotes(ReportText* report, HWND dialog);
+// "Note:" and, on the next line, the first length characters of the notes
+// box (255 in most calculators).
+void ReportNotes(ReportText* report, HWND dialog, size_t length = 255);

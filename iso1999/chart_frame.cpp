@@ -1,7 +1,13 @@
 #include "iso1999/chart_frame.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "framework/printing.h"
 #include "iso1999/chart_scale.h"
+#include "iso1999/view_text.h"
 
 ChartBands LayoutChart(const RECT& r)
 {
@@ -112,13 +118,6 @@ void DrawYTitle(HDC dc, const RECT& band, const char* text)
 
 namespace {
 
-// Height of text wrapped at the band's width.
-int WrappedHeight(HDC dc, const RECT& band, const char* text)
-{
-    RECT measure = {band.left, band.top, band.right, band.top};
-    return DrawTextA(dc, text, -1, &measure, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
-}
-
 int TextWidth(HDC dc, const char* text)
 {
     SIZE extent = {0, 0};
@@ -179,17 +178,34 @@ void DrawChartTitle(HDC dc, const RECT& band, const char* text)
         DrawTextA(dc, text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         return;
     }
-    // Wider than the band: wrapped, in a smaller font step by step until the
-    // lines fit the band's height.
+    // Wider than the band: broken between its fields, in a smaller font step
+    // by step until every line fits the band's width and all of them its
+    // height.
     ScaledFont font(dc);
-    int lines = WrappedHeight(dc, band, text);
-    for (int percent = 90; lines > height && percent >= kSmallestPercent; percent -= 10) {
-        font.Scale(percent);
-        lines = WrappedHeight(dc, band, text);
+    auto measure = [dc](const std::string& line) { return TextWidth(dc, line.c_str()); };
+    std::vector<std::string> lines;
+    int lineHeight = 0;
+    for (int percent = 100; percent >= kSmallestPercent; percent -= 10) {
+        if (percent < 100)
+            font.Scale(percent);
+        lines = BreakTitle(text, width, measure);
+        TEXTMETRICA metrics;
+        GetTextMetricsA(dc, &metrics);
+        lineHeight = metrics.tmHeight;
+        int widest = 0;
+        for (const std::string& line : lines)
+            widest = std::max(widest, measure(line));
+        if (widest <= width && (int)lines.size() * lineHeight <= height)
+            break;
     }
-    if (lines < height)
-        box.top += (height - lines) / 2;
-    DrawTextA(dc, text, -1, &box, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+    int total = (int)lines.size() * lineHeight;
+    if (total < height)
+        box.top += (height - total) / 2;
+    for (const std::string& line : lines) {
+        box.bottom = box.top + lineHeight;
+        DrawTextA(dc, line.c_str(), -1, &box, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+        box.top += lineHeight;
+    }
 }
 
 void DrawFittedLine(HDC dc, int x, int y, int width, const char* text)
@@ -266,13 +282,28 @@ void DrawAudiogramFrame(HDC dc, const RECT& plot, const RECT& xLabels, int rows,
         Line(dc, plot.left, plot.bottom - j * sy, plot.right, plot.bottom - j * sy);
 }
 
-void DrawCurve(HDC dc, HPEN pen, const POINT* points, int count)
+void DrawClippedCurve(HDC dc, HPEN pen, const RECT& plot, const int* x, const double* y, int count)
 {
     if (count < 1 || !pen)
         return;
     HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, points[0].x, points[0].y, nullptr);
-    for (int i = 1; i < count; ++i)
-        LineTo(dc, points[i].x, points[i].y);
+    // Points inside the plot are whole units already; only the crossings of
+    // an edge are rounded.
+    POINT at = {0, 0};
+    bool drawing = false;
+    for (int i = 1; i < count; ++i) {
+        double x0 = x[i - 1], y0 = y[i - 1], x1 = x[i], y1 = y[i];
+        if (!ClipToPlotRows(&x0, &y0, &x1, &y1, plot.top, plot.bottom)) {
+            drawing = false;
+            continue;
+        }
+        POINT from = {(LONG)std::lround(x0), (LONG)std::lround(y0)};
+        POINT to = {(LONG)std::lround(x1), (LONG)std::lround(y1)};
+        if (!drawing || from.x != at.x || from.y != at.y)
+            MoveToEx(dc, from.x, from.y, nullptr);
+        LineTo(dc, to.x, to.y);
+        at = to;
+        drawing = true;
+    }
     SelectObject(dc, old);
 }

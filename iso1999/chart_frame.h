@@ -47,8 +47,9 @@ void DrawXTitle(HDC dc, const RECT& band, const char* text);
 void DrawYTitle(HDC dc, const RECT& band, const char* text);
 
 // The chart title centred in its band in the current text colour. A title
-// wider than the band is wrapped, and shrunk when even wrapped it is taller
-// than the band, so that all of it is shown (long titles on paper).
+// wider than the band is broken between its fields (BreakTitle), and shrunk
+// when a field is still wider or the lines taller than the band, so that all
+// of it is shown, each label beside its value (long titles on paper).
 void DrawChartTitle(HDC dc, const RECT& band, const char* text);
 
 // A line of text from (x, y), in a smaller font when it is wider than width,
@@ -84,23 +85,25 @@ enum { kAudiogramLines = 6 };
 void DrawAudiogramFrame(HDC dc, const RECT& plot, const RECT& xLabels, int rows,
                         int positions[kAudiogramLines]);
 
-// A polyline in the pen; the device context's pen is restored afterwards.
-void DrawCurve(HDC dc, HPEN pen, const POINT* points, int count);
+// A polyline in the pen through (x[j], y[j]) cut to the plot's rows: where
+// it leaves the plot it stops at the edge, at its own slope, and goes on
+// where it comes back. The device context's pen is restored afterwards.
+void DrawClippedCurve(HDC dc, HPEN pen, const RECT& plot, const int* x, const double* y, int count);
 
 // The curves of a chart on a value scale, or only the one the selected curve
 // shows: curve k in pen k through the points (x[j], the y of valueOf(k, j)),
-// j = 0 .. points - 1, x in device units.
+// j = 0 .. points - 1, x in device units, clipped to the plot.
 template <typename ValueOf>
 void DrawScaledCurves(HDC dc, const CurvePens& pens, const RECT& plot, ChartScale scale, int curves,
                       const int* x, int points, ValueOf valueOf)
 {
     int shown = ShownCurve(curves);
-    std::vector<POINT> line(points > 0 ? points : 0);
+    std::vector<double> y(points > 0 ? points : 0);
     for (int k = 0; k < curves && k < pens.count; ++k) {
         if (shown >= 0 && k != shown)
             continue;
         for (int j = 0; j < points; ++j)
-            line[j] = {x[j], ScaleY(scale, valueOf(k, j), plot.top, plot.bottom)};
-        DrawCurve(dc, pens.pen[k], line.data(), points);
+            y[j] = ScaledY(scale, valueOf(k, j), plot.top, plot.bottom);
+        DrawClippedCurve(dc, pens.pen[k], plot, x, y.data(), points);
     }
 }

@@ -26,17 +26,53 @@ static double RowsOf(ChartScale scale, double value)
     return 0.0;
 }
 
-int ScaleY(ChartScale scale, double value, int plotTop, int plotBottom)
+double ScaledY(ChartScale scale, double value, int plotTop, int plotBottom)
 {
+    const double kFar = 1e9;
     int h = RowHeight(plotTop, plotBottom, ScaleRows(scale));
     double y = std::floor(plotBottom - RowsOf(scale, value) * h);
+    if (std::isnan(y))
+        return plotBottom;
+    if (y < plotTop - kFar)
+        return plotTop - kFar;
+    if (y > plotBottom + kFar)
+        return plotBottom + kFar;
+    return y;
+}
+
+int ScaleY(ChartScale scale, double value, int plotTop, int plotBottom)
+{
     // Clamped while still a double: the conversion of a value far off the
     // scale to int would be undefined.
-    if (!(y <= plotBottom))
-        return y < plotTop ? plotTop : plotBottom;
+    double y = ScaledY(scale, value, plotTop, plotBottom);
+    if (y > plotBottom)
+        return plotBottom;
     if (y < plotTop)
         return plotTop;
     return (int)y;
+}
+
+// Moves (x, y) along the segment towards (ox, oy) to the row edge.
+static void MoveToEdge(double* x, double* y, double ox, double oy, double edge)
+{
+    *x += (ox - *x) * (edge - *y) / (oy - *y);
+    *y = edge;
+}
+
+bool ClipToPlotRows(double* x0, double* y0, double* x1, double* y1, double top, double bottom)
+{
+    if ((*y0 < top && *y1 < top) || (*y0 > bottom && *y1 > bottom))
+        return false;
+    double ox = *x0, oy = *y0;
+    if (*y0 < top)
+        MoveToEdge(x0, y0, *x1, *y1, top);
+    else if (*y0 > bottom)
+        MoveToEdge(x0, y0, *x1, *y1, bottom);
+    if (*y1 < top)
+        MoveToEdge(x1, y1, ox, oy, top);
+    else if (*y1 > bottom)
+        MoveToEdge(x1, y1, ox, oy, bottom);
+    return true;
 }
 
 int AudiogramDecade(int plotWidth)

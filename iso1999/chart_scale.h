@@ -24,6 +24,16 @@ int RowHeight(int plotTop, int plotBottom, int rows);
 // a number lies on the plot bottom.
 int ScaleY(ChartScale scale, double value, int plotTop, int plotBottom);
 
+// The same y, rounded down, where the value is off the scale too: above or
+// below the plot, though never more than a billion units away, so that the
+// clipping of a curve cannot overflow.
+double ScaledY(ChartScale scale, double value, int plotTop, int plotBottom);
+
+// The part of the segment from (x0, y0) to (x1, y1) between the plot's top
+// and bottom: an end beyond them moves along the segment to where it crosses
+// the edge, so the curve keeps its slope. False when no part is inside.
+bool ClipToPlotRows(double* x0, double* y0, double* x1, double* y1, double top, double bottom);
+
 // The audiogram's frequency axis, 250 Hz at the plot left to 6000 Hz at its
 // right: units per decade, plot width / log10 24, truncated.
 int AudiogramDecade(int plotWidth);

@@ -1,7 +1,8 @@
 #pragma once
 // The curve a chart view shows alone: -1 all curves ("Tutto"), 0 .. 6 one
 // of them. Chosen in the main window (its popup menu and keys 0 to 7), read
-// by the chart painters, reset by the calculators when they open.
+// by the chart painters, reset when a chart calculator ends with a
+// successful "&Ok".
 
 enum { kAllCurves = -1, kMostCurves = 7 };
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "iso1999/curve_selection.h"
+
 // A number shown in a field as "%3.0f" (so 85.5 shows as " 86").
 void ShowFieldNumber(HWND dialog, int id, double value);
 
@@ -23,6 +25,17 @@ void FillNumberList(HWND dialog, int id, const int* numbers, int count, int sele
 // as a whole number (0 for none).
 int ChosenPosition(HWND dialog, int id);
 int ChosenNumber(HWND dialog, int id);
+
+// The end of a successful "&Ok": the dialog's choices become the inputs the
+// views show, every curve is shown again, and the dialog ends with 1. Only
+// this reaches the views: a dialog closed otherwise leaves them as they were.
+template <typename State>
+void EndConfirmed(HWND dialog, State* confirmed, const State& choices)
+{
+    *confirmed = choices;
+    SelectCurve(kAllCurves);
+    EndDialog(dialog, 1);
+}
 
 // The calculator's status bar (id 15) with its text.
 void CreateDialogStatusBar(HWND dialog, const char* text);

@@ -18,6 +18,7 @@ EvolutionState InitialEvolutionState()
 }
 
 EvolutionState g_evolutionState = InitialEvolutionState();
+EvolutionState g_evolutionChoices = g_evolutionState;
 
 double EvolutionCurveFractile(const EvolutionState& state, int curve)
 {

@@ -26,8 +26,13 @@ struct EvolutionState {
 // Level 90, A0 18, male, Q 0.15 (position 1), new table.
 EvolutionState InitialEvolutionState();
 
-// The state the dialog and the views share for the whole run.
+// The inputs confirmed by the last successful "&Ok": what the views show,
+// copy, export and print.
 extern EvolutionState g_evolutionState;
+
+// What the dialog shows when it opens: the confirmed inputs with the choices
+// made since in a dialog that ended without a successful "&Ok".
+extern EvolutionState g_evolutionChoices;
 
 // The fractile of curve 0 .. 3: 0.05, 0.50, 0.95, Q.
 double EvolutionCurveFractile(const EvolutionState& state, int curve);

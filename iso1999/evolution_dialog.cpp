@@ -1,7 +1,6 @@
 #include "iso1999/evolution_dialog.h"
 
 #include "framework/calculator_dialog.h"
-#include "iso1999/curve_selection.h"
 #include "iso1999/dialog_fields.h"
 #include "iso1999/evolution.h"
 #include "resources/resource.h"
@@ -48,7 +47,7 @@ const char kInvalid[] = "Errore! Dati non validi";
 // all pass.
 bool AcceptInputs(HWND dialog)
 {
-    EvolutionState& state = g_evolutionState;
+    EvolutionState& state = g_evolutionChoices;
     int position = ChosenPosition(dialog, IDC_ISO_FRACTILE);
     if (position >= 0)
         state.fractileChoice = position;
@@ -70,9 +69,8 @@ bool AcceptInputs(HWND dialog)
 
 void Prepare(HWND dialog)
 {
-    const EvolutionState& state = g_evolutionState;
+    const EvolutionState& state = g_evolutionChoices;
     CreateDialogStatusBar(dialog, "Evoluzione del danno causato dall'età e dal rumore");
-    SelectCurve(kAllCurves);
     CheckRadioButton(dialog, IDC_ISO_TABLE_NEW, IDC_ISO_TABLE_BIO, state.damageTable);
     CheckRadioButton(dialog, IDC_ISO_SEX_MALE, IDC_ISO_SEX_FEMALE, state.sexButton);
     FillNumberList(dialog, IDC_ISO_FRACTILE, kFractiles, sizeof kFractiles / sizeof kFractiles[0],
@@ -83,7 +81,7 @@ void Prepare(HWND dialog)
 
 void OnCommand(HWND dialog, int id, int)
 {
-    EvolutionState& state = g_evolutionState;
+    EvolutionState& state = g_evolutionChoices;
     switch (id) {
     case IDC_ISO_TABLE_NEW:
     case IDC_ISO_TABLE_OLD:
@@ -96,7 +94,7 @@ void OnCommand(HWND dialog, int id, int)
         break;
     case IDOK:
         if (AcceptInputs(dialog))
-            EndDialog(dialog, 1);
+            EndConfirmed(dialog, &g_evolutionState, g_evolutionChoices);
         break;
     }
 }

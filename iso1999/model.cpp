@@ -44,14 +44,15 @@ NiptsTerms NiptsTermsOf(const Iso1999Input& record)
 
     double excess = record.level - row->l0;
     double d = excess * excess;
-    double logT = std::log10(t);
-    if (t >= 10.0)
-        terms.median = (row->u + row->v * logT) * d;
-    else
-        terms.median = (row->u + row->v) * d * std::log10(t + 1.0) / std::log10(11.0);
-    // The spreads use the real exposure time below 10 years as well.
-    terms.upper = (row->xu + row->yu * logT) * d;
-    terms.lower = (row->xl + row->yl * logT) * d;
+    // Below 10 years every fractile is its 10-year value scaled by
+    // log10(t + 1) / log10 11 (ISO 1999): the spreads taken at the real t
+    // would give the upper fractiles a negative shift and put the fractiles
+    // out of order below one year.
+    double logT = t >= 10.0 ? std::log10(t) : 1.0;
+    double scale = t >= 10.0 ? 1.0 : std::log10(t + 1.0) / std::log10(11.0);
+    terms.median = (row->u + row->v * logT) * d * scale;
+    terms.upper = (row->xu + row->yu * logT) * d * scale;
+    terms.lower = (row->xl + row->yl * logT) * d * scale;
     return terms;
 }
 

@@ -1,7 +1,6 @@
 #include "iso1999/prediction_dialog.h"
 
 #include "framework/calculator_dialog.h"
-#include "iso1999/curve_selection.h"
 #include "iso1999/dialog_fields.h"
 #include "iso1999/predictions.h"
 #include "resources/resource.h"
@@ -36,7 +35,7 @@ const int kFrequencies[] = {500, 1000, 2000, 3000, 4000, 6000};
 // are taken first and kept even when the level then fails.
 bool AcceptInputs(HWND dialog)
 {
-    PredictionState& state = g_predictionState;
+    PredictionState& state = g_predictionChoices;
     int fractile = ChosenPosition(dialog, IDC_ISO_FRACTILE);
     if (fractile >= 0) {
         state.fractileChoice = fractile;
@@ -58,9 +57,8 @@ bool AcceptInputs(HWND dialog)
 
 void Prepare(HWND dialog)
 {
-    const PredictionState& state = g_predictionState;
+    const PredictionState& state = g_predictionChoices;
     CreateDialogStatusBar(dialog, "Perdite dovute alla sola esposizione professionale");
-    SelectCurve(kAllCurves);
     FillNumberList(dialog, IDC_ISO_FRACTILE, kFractiles, sizeof kFractiles / sizeof kFractiles[0],
                    state.fractileChoice);
     FillNumberList(dialog, IDC_ISO_FREQUENCY, kFrequencies, sizeof kFrequencies / sizeof kFrequencies[0],
@@ -71,7 +69,7 @@ void Prepare(HWND dialog)
 void OnCommand(HWND dialog, int id, int)
 {
     if (id == IDOK && AcceptInputs(dialog))
-        EndDialog(dialog, 1);
+        EndConfirmed(dialog, &g_predictionState, g_predictionChoices);
 }
 
 const Calculator kPredictionCalculator = {

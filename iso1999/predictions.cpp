@@ -17,6 +17,7 @@ PredictionState InitialPredictionState()
 }
 
 PredictionState g_predictionState = InitialPredictionState();
+PredictionState g_predictionChoices = g_predictionState;
 
 double PredictionNipts(const PredictionState& state, double years, double levelStep)
 {

@@ -24,8 +24,13 @@ struct PredictionState {
 // Ls 88, 4000 Hz, fractile 0.10 (positions 1 and 4).
 PredictionState InitialPredictionState();
 
-// The state the dialog and the views share for the whole run.
+// The inputs confirmed by the last successful "&Ok": what the views show,
+// copy, export and print.
 extern PredictionState g_predictionState;
+
+// What the dialog shows when it opens: the confirmed inputs with the choices
+// made since in a dialog that ended without a successful "&Ok".
+extern PredictionState g_predictionChoices;
 
 // NIPTS after the given years at Ls + levelStep.
 double PredictionNipts(const PredictionState& state, double years, double levelStep);

@@ -200,6 +200,7 @@ RiskState InitialRiskState()
 }
 
 RiskState g_riskState = InitialRiskState();
+RiskState g_riskChoices = g_riskState;
 
 void FormatRiskParameters(const RiskState& state, bool shortName, char* out, size_t capacity)
 {

@@ -98,8 +98,13 @@ struct RiskState {
 // Years 35, level 90, age 60, male, criterion 4750.
 RiskState InitialRiskState();
 
-// The state the dialog and the views share for the whole run.
+// The inputs confirmed by the last successful "&Ok": what the views show,
+// copy, export and print.
 extern RiskState g_riskState;
+
+// What the dialog shows when it opens: the confirmed inputs with the choices
+// made since in a dialog that ended without a successful "&Ok".
+extern RiskState g_riskChoices;
 
 // " Esposizione: 90.0 dBA per  35 anni   Età:  60  Sesso: M   Criterio: "
 // followed by the long name (table view) or the short name (chart title).

@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "framework/calculator_dialog.h"
-#include "iso1999/curve_selection.h"
 #include "iso1999/dialog_fields.h"
 #include "iso1999/risk.h"
 #include "resources/resource.h"
@@ -48,7 +47,7 @@ void ShowCriterionStatus(HWND dialog, int criterion)
 // later check fails; the rest only when every check passes.
 bool AcceptInputs(HWND dialog)
 {
-    RiskState& state = g_riskState;
+    RiskState& state = g_riskChoices;
     int position = ChosenPosition(dialog, IDC_RISK_CRITERION);
     if (position < 0)
         return RefuseField(dialog, kInvalid, "Criterio di danno.", IDC_RISK_CRITERION);
@@ -73,9 +72,8 @@ bool AcceptInputs(HWND dialog)
 
 void Prepare(HWND dialog)
 {
-    const RiskState& state = g_riskState;
+    const RiskState& state = g_riskChoices;
     CreateDialogStatusBar(dialog, RiskCriterionTextsOf(state.criterion).statusText);
-    SelectCurve(kAllCurves);
     CheckRadioButton(dialog, IDC_ISO_SEX_MALE, IDC_ISO_SEX_FEMALE, state.sexButton);
     for (int i = 0; i < kRiskCriteria; ++i)
         SendDlgItemMessageA(dialog, IDC_RISK_CRITERION, CB_ADDSTRING, 0,
@@ -106,11 +104,11 @@ void OnCommand(HWND dialog, int id, int notification)
         break;
     case IDC_ISO_SEX_MALE:
     case IDC_ISO_SEX_FEMALE:
-        g_riskState.sexButton = id;
+        g_riskChoices.sexButton = id;
         break;
     case IDOK:
         if (AcceptInputs(dialog))
-            EndDialog(dialog, 1);
+            EndConfirmed(dialog, &g_riskState, g_riskChoices);
         break;
     }
 }

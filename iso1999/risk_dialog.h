@@ -1,7 +1,8 @@
 #pragma once
 // The risk calculator "RISK", opened by 1070. Ends with 1 after a valid
 // "&Ok" (the main window then shows the risk views), 0 after "&Chiudi". It
-// has no data file: its inputs live in g_riskState.
+// has no data file: it works on g_riskChoices and confirms them into
+// g_riskState, which the views read.
 
 #include <windows.h>
 

@@ -96,10 +96,10 @@ void DrawRiskChart(HDC dc, const RECT* area)
     if (shown < 0 || shown == kRiskSegmentCurve) {
         RiskSegment segment = ComputeRiskSegment(state.record, state.criterion);
         if (segment.shown) {
-            int y = ScaleY(scale, segment.value, b.plot.top, b.plot.bottom);
-            const POINT ends[2] = {{FractileX(b.plot, segment.fromPercent), y},
-                                   {FractileX(b.plot, segment.toPercent), y}};
-            DrawCurve(dc, pens.pen[kRiskSegmentCurve], ends, 2);
+            double y = ScaledY(scale, segment.value, b.plot.top, b.plot.bottom);
+            const int x[2] = {FractileX(b.plot, segment.fromPercent), FractileX(b.plot, segment.toPercent)};
+            const double ys[2] = {y, y};
+            DrawClippedCurve(dc, pens.pen[kRiskSegmentCurve], b.plot, x, ys, 2);
         }
     }
     DeleteCurvePens(&pens);

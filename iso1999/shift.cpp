@@ -20,6 +20,7 @@ ShiftState InitialShiftState()
 }
 
 ShiftState g_shiftState = InitialShiftState();
+ShiftState g_shiftChoices = g_shiftState;
 
 int ShiftQuantityForCommand(int command)
 {

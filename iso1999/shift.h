@@ -24,8 +24,13 @@ struct ShiftState {
 // Years 35, level 90, age 60, male, HTLAN, new table.
 ShiftState InitialShiftState();
 
-// The state the dialog and the views share for the whole run.
+// The inputs confirmed by the last successful "&Ok": what the views show,
+// copy, export and print.
 extern ShiftState g_shiftState;
+
+// What the dialog shows when it opens: the confirmed inputs with the choices
+// made since in a dialog that ended without a successful "&Ok".
+extern ShiftState g_shiftChoices;
 
 // The quantity preselected by a menu command: 1050 NIPTS, 1055 HTLA, 1060
 // HTLAN (any other command gives HTLAN).

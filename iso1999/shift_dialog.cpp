@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "framework/calculator_dialog.h"
-#include "iso1999/curve_selection.h"
 #include "iso1999/dialog_fields.h"
 #include "iso1999/shift.h"
 #include "resources/resource.h"
@@ -86,7 +85,7 @@ const char kInvalid[] = "Errore! Dati non validi";
 // even when the age then fails.
 bool AcceptInputs(HWND dialog)
 {
-    ShiftState& state = g_shiftState;
+    ShiftState& state = g_shiftChoices;
     double years = 0.0;
     if (state.quantity != kQuantityHtla) {
         years = ReadFieldNumber(dialog, IDC_SHIFT_YEARS);
@@ -117,8 +116,7 @@ void SetQuantity(HWND dialog, int quantity);
 
 void Prepare(HWND dialog)
 {
-    ShiftState& state = g_shiftState;
-    SelectCurve(kAllCurves);
+    ShiftState& state = g_shiftChoices;
     state.quantity = ShiftQuantityForCommand(s_command);
     CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "", dialog, IDC_STATUS_BAR);
     CheckRadioButton(dialog, IDC_SHIFT_TABLE_NEW, IDC_SHIFT_TABLE_BIO, state.damageTable);
@@ -133,13 +131,13 @@ void Prepare(HWND dialog)
 void Opened(HWND dialog)
 {
     // HTLA reads no years: its first field is the age.
-    bool htla = g_shiftState.quantity == kQuantityHtla;
+    bool htla = g_shiftChoices.quantity == kQuantityHtla;
     SetFocus(GetDlgItem(dialog, htla ? IDC_SHIFT_AGE : IDC_SHIFT_YEARS));
 }
 
 void OnCommand(HWND dialog, int id, int)
 {
-    ShiftState& state = g_shiftState;
+    ShiftState& state = g_shiftChoices;
     switch (id) {
     case IDC_SHIFT_NIPTS:
     case IDC_SHIFT_HTLA:
@@ -157,7 +155,7 @@ void OnCommand(HWND dialog, int id, int)
         break;
     case IDOK:
         if (AcceptInputs(dialog))
-            EndDialog(dialog, 1);
+            EndConfirmed(dialog, &g_shiftState, g_shiftChoices);
         break;
     }
 }
@@ -172,7 +170,7 @@ Calculator s_calculator = {
 
 void SetQuantity(HWND dialog, int quantity)
 {
-    g_shiftState.quantity = quantity;
+    g_shiftChoices.quantity = quantity;
     s_calculator.helpTopic = DialogHelpTopic(quantity);
     EnableInputs(dialog, quantity);
     SetDlgItemTextA(dialog, IDC_STATUS_BAR, ShiftQuantityLongName(quantity));

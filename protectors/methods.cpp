@@ -58,19 +58,18 @@ double HmlMethod(double laeq, double lceq, double h, double m, double l)
     return laeq - RoundLevel(HmlPnr(laeq, lceq, h, m, l));
 }
 
+double HmlCheckAttenuation(double laeq, bool classL, double h, double m, double l)
+{
+    if (classL)
+        return l;
+    return RoundLevel(laeq - m) <= kHmlCheckLimit ? m : h;
+}
+
 HmlCheckResult HmlCheckMethod(double laeq, bool classL, double h, double m, double l)
 {
     HmlCheckResult result;
-    if (classL) {
-        result.le = RoundLevel(laeq - l);
-        result.assessed = true;
-        return result;
-    }
-    result.le = RoundLevel(laeq - m);
-    result.assessed = true;
-    if (result.le <= kHmlCheckLimit)
-        return result;
-    result.le = RoundLevel(laeq - h);
-    result.assessed = result.le > kHmlCheckLimit;
+    result.le = RoundLevel(laeq - HmlCheckAttenuation(laeq, classL, h, m, l));
+    // Taken with H, the level must stay above the limit to be assessed.
+    result.assessed = classL || RoundLevel(laeq - m) <= kHmlCheckLimit || result.le > kHmlCheckLimit;
     return result;
 }

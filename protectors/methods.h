@@ -55,6 +55,10 @@ struct HmlCheckResult {
 // The limit of the HML check, whatever the action level chosen.
 const double kHmlCheckLimit = 85.0;
 
+// The value the HML check takes for the class: L for class L; for class HM,
+// M when RoundLevel(LAeq - M) is 85 or less, else H.
+double HmlCheckAttenuation(double laeq, bool classL, double h, double m, double l);
+
 // HML check for the noise class the user chose (classL: LCeq - LAeq > 5 dB).
 // Class L: LE = RoundLevel(LAeq - L). Class HM: LE = RoundLevel(LAeq - M),
 // assessed if it is 85 or less; else LE = RoundLevel(LAeq - H), assessed only

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "protectors/correction.h"
 #include "protectors/methods.h"
 #include "protectors/verdict.h"
 
@@ -160,8 +161,10 @@ std::vector<std::string> SelectionPrintLines(const ProtectorSelection& s)
     lines.push_back("Il livello di pressione sonora equivalente ");
     lines.push_back("risultante all'orecchio del lavoratore è pari a:");
     lines.push_back(Format("%4.1f dBA", s.effectiveLevel));
+    for (const std::string& line : CorrectionPrintLines(s))
+        lines.push_back(line);
     lines.push_back(Format("Il livello d'azione è: %4.1f dBA", s.actionLevel));
     lines.push_back(std::string("La protezione offerta dal DPI è da ritenersi ") +
-                    ProtectionVerdict(s.effectiveLevel, s.actionLevel));
+                    ProtectionVerdict(JudgedLevelOf(s).level, s.actionLevel));
     return lines;
 }

@@ -17,7 +17,7 @@ struct ProtectorSelection {
     int hasLaeq;            // 0/1
     int hasLceq;            // 0/1
     int hasSpectrum;        // 0/1
-    int method;             // ProtectionMethod, kMethodNone when none
+    int method;             // ProtectionMethod; kMethodNone, or as a file names none
     double actionLevel;     // LA, dBA: 80, 85 or 90
     double noise[kOctaveBands];
     double lceq;
@@ -27,6 +27,8 @@ struct ProtectorSelection {
     double h, m, l;
     double snr;
     double effectiveLevel;  // LE, dBA
+    int correction;         // AttenuationCorrection (correction.h)
+    int protectorKind;      // ProtectorKind the correction is taken for
     char notes[kSelectionNotesSize];
     char currentFile[kSelectionPathSize];  // the ".dpi" last opened or saved
 };

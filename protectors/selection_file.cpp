@@ -1,10 +1,14 @@
 #include "protectors/selection_file.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <strings.h>
 
 #include "framework/data_file.h"
 #include "framework/number_text.h"
-#include "protectors/methods.h"
+#include "protectors/correction.h"
 
 namespace {
 
@@ -30,13 +34,67 @@ void WriteFlag(const char* path, const char* key, int value)
 double ReadLevel(const char* path, const char* section, const char* key)
 {
     char text[16];
-    ReadNumberKey(path, section, key, text, sizeof text);
+    ReadKey(path, section, key, "", text, sizeof text);
     return FileLevel(LeadingNumber(text));
 }
 
 int ReadFlag(const char* path, const char* key)
 {
     return ReadIntKey(path, kSettings, key, 0) != 0 ? 1 : 0;
+}
+
+// "METODO" as written, "-1" and "0" alike, so that a file is saved back with
+// the number it was read with; 0 when missing or not a number of int range.
+int ReadMethod(const char* path)
+{
+    char text[16];
+    ReadKey(path, kSettings, "METODO", "", text, sizeof text);
+    char* end = nullptr;
+    errno = 0;
+    long number = strtol(text, &end, 10);
+    bool whole = end != text && *end == '\0' && errno == 0;
+    return whole && number >= INT_MIN && number <= INT_MAX ? (int)number : 0;
+}
+
+// The correction's keys, only while one is on: a file saved without a
+// correction is the file this program always wrote.
+void WriteCorrection(const char* path, const ProtectorSelection& s)
+{
+    Derating derating;
+    bool on = s.correction != kCorrectionNone && FindDerating(s.correction, s.protectorKind, &derating);
+    WriteKey(path, kSettings, "CORREZIONE", on ? CorrectionKey(s.correction) : nullptr);
+    WriteKey(path, kSettings, "TIPODPI", on && s.protectorKind != kKindNone ? ProtectorKindKey(s.protectorKind)
+                                                                           : nullptr);
+}
+
+int KeyIndex(const char* text, const char* (*key)(int), int count)
+{
+    for (int i = 1; i < count; ++i)
+        if (strcasecmp(text, key(i)) == 0)
+            return i;
+    return -1;
+}
+
+// None when the file names no correction (files written before there were
+// any); true when it names one this program does not know, or a type its
+// source does not list: that too loads as none.
+bool ReadCorrection(const char* path, ProtectorSelection* s)
+{
+    s->correction = kCorrectionNone;
+    s->protectorKind = kKindNone;
+    char name[32], kind[32];
+    if (ReadKey(path, kSettings, "CORREZIONE", "", name, sizeof name) == 0)
+        return false;
+    int correction = KeyIndex(name, CorrectionKey, kCorrectionCount);
+    int protectorKind = ReadKey(path, kSettings, "TIPODPI", "", kind, sizeof kind) == 0
+                            ? kKindNone
+                            : KeyIndex(kind, ProtectorKindKey, kKindCount);
+    Derating derating;
+    if (correction < 0 || protectorKind < 0 || !FindDerating(correction, protectorKind, &derating))
+        return true;
+    s->correction = correction;
+    s->protectorKind = protectorKind;
+    return false;
 }
 
 }  // namespace
@@ -63,12 +121,13 @@ bool SaveSelectionFile(const ProtectorSelection& s, const char* path)
     WriteFlag(path, "LAEQ", s.hasLaeq);
     WriteFlag(path, "LCEQ", s.hasLceq);
     WriteFlag(path, "BDO", s.hasSpectrum);
-    WriteIntKey(path, kSettings, "METODO", IsNamedMethod(s.method) ? s.method : kMethodNone);
+    WriteIntKey(path, kSettings, "METODO", s.method);
+    WriteCorrection(path, s);
     WriteNotes(s.notes, path);
     return true;
 }
 
-bool LoadSelectionFile(ProtectorSelection* s, const char* path)
+bool LoadSelectionFile(ProtectorSelection* s, const char* path, bool* unknownCorrection)
 {
     if (!IsFileOfType(path, kType))
         return false;
@@ -90,8 +149,10 @@ bool LoadSelectionFile(ProtectorSelection* s, const char* path)
     s->hasLaeq = ReadFlag(path, "LAEQ");
     s->hasLceq = ReadFlag(path, "LCEQ");
     s->hasSpectrum = ReadFlag(path, "BDO");
-    int method = ReadIntKey(path, kSettings, "METODO", 0);
-    s->method = IsNamedMethod(method) ? method : kMethodNone;
+    s->method = ReadMethod(path);
+    bool unknown = ReadCorrection(path, s);
+    if (unknownCorrection)
+        *unknownCorrection = unknown;
     ReadNotes(s->notes, sizeof s->notes, path);
     return true;
 }

@@ -12,8 +12,10 @@ bool SaveSelectionFile(const ProtectorSelection& selection, const char* path);
 
 // Reads a ".dpi" file into the record; false, the record untouched, when the
 // file is not of the type. An action level other than 80, 85 or 90 reads as
-// 85, the flags as 0 or 1, a method outside 1..5 as none.
-bool LoadSelectionFile(ProtectorSelection* selection, const char* path);
+// 85, the flags as 0 or 1; the method number is kept as read (0 when
+// missing), only 1..5 naming a method. A correction the file names but this
+// program does not know loads as none, and unknownCorrection says so.
+bool LoadSelectionFile(ProtectorSelection* selection, const char* path, bool* unknownCorrection = nullptr);
 
 enum SpectrumKind { kNoiseSpectrum, kProtectorSpectrum };
 

@@ -3,12 +3,15 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
+#include <vector>
 
 #include "framework/message_filter.h"
 #include "framework/number_text.h"
 #include "framework/ui_text.h"
+#include "protectors/correction.h"
 #include "protectors/methods.h"
 #include "protectors/verdict.h"
 #include "resources/resource.h"
@@ -34,16 +37,20 @@ double FieldNumber(HWND page, int control)
 }
 
 // The common check of a method page: every field numeric, then read in the
-// page's order. The first field that fails shows its own message (a wrong
-// character) and the page's.
+// page's order. Every field is checked, each with a wrong character showing
+// its own message, so that one Next tells all that is wrong; then the page's
+// message once.
 bool ReadCheckedFields(HWND page, const WizardPage& description, double* values)
 {
+    bool numeric = true;
     for (size_t i = 0; i < description.fieldCount; ++i)
-        if (!CheckNumericText(GetDlgItem(page, description.fields[i].control))) {
-            MessageBoxA(page, "Attenzione: non tutte le caselle di testo contengono un valore numerico.",
-                        "Errore nell'inserimento dei dati!", MB_OK | MB_ICONEXCLAMATION);
-            return false;
-        }
+        if (!CheckNumericText(GetDlgItem(page, description.fields[i].control)))
+            numeric = false;
+    if (!numeric) {
+        MessageBoxA(page, "Attenzione: non tutte le caselle di testo contengono un valore numerico.",
+                    "Errore nell'inserimento dei dati!", MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     for (size_t i = 0; i < description.fieldCount; ++i)
         values[i] = FieldNumber(page, description.fields[i].control);
     return true;
@@ -194,7 +201,12 @@ LRESULT MethodNext(HWND page)
     case kMethodHml: done = RunHml(page); break;
     case kMethodHmlCheck: done = RunHmlCheck(page); break;
     }
-    return done ? IDD_DPI_RESULTS : -1;
+    if (!done)
+        return -1;
+    // The results are this page's: a file loaded here without a method of
+    // its own must not leave them nameless.
+    Record().method = DescribedPage(page).method;
+    return IDD_DPI_RESULTS;
 }
 
 LRESULT MethodBack(HWND page)
@@ -287,14 +299,18 @@ void ShowMethodChoice(HWND page)
     ShowMethods(page);
 }
 
+// The page's choice; a method the page no longer shows checked is dropped
+// (a number read from a file that names none stays as read).
 void TakeMethodChoice(HWND page)
 {
     Record().hasSpectrum = Checked(page, IDC_DPI_HAS_SPECTRUM);
     Record().hasLceq = Checked(page, IDC_DPI_HAS_LCEQ);
     Record().hasLaeq = Checked(page, IDC_DPI_HAS_LAEQ);
+    int method = IsNamedMethod(Record().method) ? kMethodNone : Record().method;
     for (const MethodButton& button : kMethodButtons)
         if (Checked(page, button.control))
-            Record().method = button.method;
+            method = button.method;
+    Record().method = method;
 }
 
 void MethodChoiceCommand(HWND page, int id, int notification)
@@ -333,13 +349,65 @@ LRESULT MethodChoiceBack(HWND page)
 
 // ---- Page 107: results and notes -------------------------------------------------------
 
-void ShowResults(HWND page)
+// The correction and, where its source lists types, the protector type;
+// the type list is empty and off for a correction that needs none.
+void ShowCorrection(HWND page)
+{
+    HWND correction = GetDlgItem(page, IDC_DPI_CORRECTION);
+    SendMessageA(correction, CB_RESETCONTENT, 0, 0);
+    for (int c = 0; c < kCorrectionCount; ++c)
+        SendMessageA(correction, CB_ADDSTRING, 0, (LPARAM)CorrectionName(c));
+    SendMessageA(correction, CB_SETCURSEL, Record().correction, 0);
+    HWND kind = GetDlgItem(page, IDC_DPI_PROTECTOR_KIND);
+    SendMessageA(kind, CB_RESETCONTENT, 0, 0);
+    std::vector<int> kinds = CorrectionKinds(Record().correction);
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        SendMessageA(kind, CB_ADDSTRING, 0, (LPARAM)ProtectorKindName(kinds[i]));
+        if (kinds[i] == Record().protectorKind)
+            SendMessageA(kind, CB_SETCURSEL, i, 0);
+    }
+    EnableWindow(kind, !kinds.empty());
+}
+
+void ShowResultsText(HWND page)
 {
     char text[kVerdictTextSize];
-    BuildVerdictText(Record().effectiveLevel, Record().actionLevel, text, sizeof text);
+    BuildResultsText(Record(), text, sizeof text);
     SetDlgItemTextA(page, IDC_DPI_REPORT, text);
+}
+
+void ShowResults(HWND page)
+{
+    ShowCorrection(page);
+    ShowResultsText(page);
     SetDlgItemTextA(page, IDC_NOTES, Record().notes);
     SetWizardButtons(page, PSWIZB_BACK | PSWIZB_FINISH);
+}
+
+// A correction or type chosen: the record takes it at once, as the action
+// level, and the results follow. A correction by type starts from the
+// type already chosen when its source lists it, else from its first.
+void ResultsCommand(HWND page, int id, int notification)
+{
+    if (notification != CBN_SELCHANGE)
+        return;
+    int chosen = (int)SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0);
+    if (chosen < 0)
+        return;
+    if (id == IDC_DPI_CORRECTION) {
+        std::vector<int> kinds = CorrectionKinds(chosen);
+        bool listed = std::find(kinds.begin(), kinds.end(), Record().protectorKind) != kinds.end();
+        Record().correction = chosen;
+        Record().protectorKind = kinds.empty() ? kKindNone : listed ? Record().protectorKind : kinds[0];
+        ShowCorrection(page);
+    } else if (id == IDC_DPI_PROTECTOR_KIND) {
+        std::vector<int> kinds = CorrectionKinds(Record().correction);
+        if ((size_t)chosen < kinds.size())
+            Record().protectorKind = kinds[chosen];
+    } else {
+        return;
+    }
+    ShowResultsText(page);
 }
 
 void TakeResults(HWND page)
@@ -418,6 +486,8 @@ const TooltipText kHmlTips[] = {
     HML_TIPS,
 };
 const TooltipText kResultsTips[] = {
+    {IDC_DPI_CORRECTION, "Selezionare la correzione dell'attenuazione di laboratorio per l'uso reale"},
+    {IDC_DPI_PROTECTOR_KIND, "Selezionare il tipo di otoprotettore a cui si applica la correzione"},
     {IDC_DPI_REPORT, "Visualizza un breve riepilogo dei dati inseriti ed i risultati del calcolo"},
     {IDC_NOTES, "Visualizza le note salvate insieme ai dati"},
 };
@@ -456,7 +526,8 @@ const int kHmlCheckHelp[] = {IDC_DPI_LAEQ, IDC_DPI_CLASS_HM, IDC_DPI_CLASS_L, ID
                              IDC_DPI_L, IDC_DPI_NOISE_FILE, IDC_DPI_PROTECTOR_FILE, FOOT_CONTROLS};
 const int kHmlHelp[] = {IDC_DPI_LAEQ, IDC_DPI_LCEQ, IDC_DPI_H, IDC_DPI_M, IDC_DPI_L,
                         IDC_DPI_NOISE_FILE, IDC_DPI_PROTECTOR_FILE, FOOT_CONTROLS};
-const int kResultsHelp[] = {IDC_DPI_REPORT, IDC_NOTES, FOOT_CONTROLS};
+const int kResultsHelp[] = {IDC_DPI_CORRECTION, IDC_DPI_PROTECTOR_KIND, IDC_DPI_REPORT, IDC_NOTES,
+                            FOOT_CONTROLS};
 
 HelpTopic s_questionTopics[COUNT(kQuestionHelp) + 2];
 HelpTopic s_choiceTopics[COUNT(kChoiceHelp) + 2];
@@ -491,7 +562,7 @@ const WizardPage kSelectionPages[8] = {
     {IDD_DPI_HML, 100250, kMethodHml, TABLE(kHmlFields), TABLE(kHmlTips), nullptr, TABLE(kHmlHelp),
      s_hmlTopics, ShowMethodPage, TakeMethodPage, MethodNext, MethodBack, nullptr},
     {IDD_DPI_RESULTS, 100270, 0, nullptr, 0, TABLE(kResultsTips), nullptr, TABLE(kResultsHelp),
-     s_resultsTopics, ShowResults, TakeResults, NoNext, ResultsBack, nullptr},
+     s_resultsTopics, ShowResults, TakeResults, NoNext, ResultsBack, ResultsCommand},
 };
 
 double& SelectionValueOf(ProtectorSelection& s, int value)
@@ -548,8 +619,19 @@ void SetWizardButtons(HWND page, DWORD buttons)
     PropSheet_SetWizButtons(GetParent(page), buttons);
 }
 
+// Said before the name, which a long path would push out of sight.
+static bool s_unknownCorrection;
+
+void NoteUnknownCorrection(bool unknown)
+{
+    s_unknownCorrection = unknown;
+}
+
 void ShowFileName(HWND page)
 {
     const char* file = Record().currentFile;
-    SetDlgItemTextA(page, IDC_DPI_FILE, file[0] ? file : "Nessun file selezionato");
+    char text[kSelectionPathSize + 80];
+    snprintf(text, sizeof text, "%s%s", file[0] && s_unknownCorrection ? kUnknownCorrectionNotice : "",
+             file[0] ? file : "Nessun file selezionato");
+    SetDlgItemTextA(page, IDC_DPI_FILE, text);
 }

@@ -79,5 +79,8 @@ void TakePageFields(HWND page, const WizardPage& description);
 // Sets the wizard's buttons (PSWIZB_*) from a page.
 void SetWizardButtons(HWND page, DWORD buttons);
 
-// The current file's name in field 1577.
+// The current file's name in field 1577, after the notice of an unknown
+// correction when the file named one (kept until the next load or save).
 void ShowFileName(HWND page);
+void NoteUnknownCorrection(bool unknown);
+const char kUnknownCorrectionNotice[] = "Correzione sconosciuta, letta come Nessuna correzione: ";

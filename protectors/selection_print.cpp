@@ -9,7 +9,7 @@ void PrintProtectorSelection()
 {
     const ProtectorSelection& selection = g_protectorSelection;
     TextPrintout print;
-    if (!BeginTextPrintout(&print, "Scelta dell'otoprotettore (DPI)", FW_NORMAL))
+    if (!BeginTextPrintout(&print, "Scelta dell'otoprotettore (DPI)", 500))
         return;
     for (const std::string& line : SelectionPrintLines(selection)) {
         PrintAt(&print, 0, line.c_str());

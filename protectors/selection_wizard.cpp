@@ -9,6 +9,7 @@
 
 #include "framework/calculator_status.h"
 #include "framework/file_dialogs.h"
+#include "framework/printing.h"
 #include "framework/number_text.h"
 #include "framework/ui_text.h"
 #include "protectors/methods.h"
@@ -55,6 +56,7 @@ void SaveTo(HWND page, const char* path)
         return;
     }
     snprintf(Record().currentFile, sizeof Record().currentFile, "%s", target);
+    NoteUnknownCorrection(false);
     ShowFileName(page);
 }
 
@@ -92,6 +94,8 @@ void Open(HWND page)
 void Print(HWND page)
 {
     DescribedPage(page).take(page);
+    if (!DefaultPrinterReady(page))
+        return;
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     PrintProtectorSelection();
     SetCursor(old);
@@ -159,9 +163,11 @@ void PrepareSheet(HWND page)
     SetWindowLongPtrA(sheet, GWL_EXSTYLE, GetWindowLongPtrA(sheet, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
     if (s_openPath[0]) {
         ProtectorSelection loaded = Record();
-        if (LoadSelectionFile(&loaded, s_openPath)) {
+        bool unknownCorrection = false;
+        if (LoadSelectionFile(&loaded, s_openPath, &unknownCorrection)) {
             snprintf(loaded.currentFile, sizeof loaded.currentFile, "%s", s_openPath);
             Record() = loaded;
+            NoteUnknownCorrection(unknownCorrection);
         }
     }
 }
@@ -311,9 +317,11 @@ bool OpenSelectionFile(HWND page, const char* path)
 {
     char loaded[MAX_PATH];
     snprintf(loaded, sizeof loaded, "%s", path);
-    if (!LoadSelectionFile(&Record(), loaded))
+    bool unknownCorrection = false;
+    if (!LoadSelectionFile(&Record(), loaded, &unknownCorrection))
         return false;
     snprintf(Record().currentFile, sizeof Record().currentFile, "%s", loaded);
+    NoteUnknownCorrection(unknownCorrection);
     const WizardPage& description = DescribedPage(page);
     int method = Record().method;
     if (description.method && IsNamedMethod(method) && method != description.method) {

@@ -7,10 +7,10 @@
 
 /* ---- Icons, bitmaps, accelerators ---------------------------------- */
 #define IDI_FONEXA                1
-#define IDB_MAIN_TOOLBAR          144   /* 27 images of 16 x 15 */
+#define IDB_MAIN_TOOLBAR          144   /* 28 images of 16 x 15 */
 #define IDB_FORMAT_TOOLBAR        168   /* 12 images of 16 x 15 */
 #define IDA_MAIN                  171
-#define MAIN_TOOLBAR_IMAGES       27
+#define MAIN_TOOLBAR_IMAGES       28
 #define FORMAT_TOOLBAR_IMAGES     12
 
 /* ---- Main-window children ------------------------------------------ */
@@ -32,6 +32,7 @@
 #define IDS_FILTER_CSV            83
 #define IDS_FILTER_BMP            84
 #define IDS_FILTER_FNX            87
+#define IDS_FILTER_LIN            88
 
 /* ---- Main menu "PRIMO" and toolbar commands -------------------------- */
 #define IDM_LEPD                  1000
@@ -63,6 +64,7 @@
 #define IDM_SAVE                  40026
 #define IDM_CUT                   40027
 #define IDM_DOCUMENT              40028
+#define IDM_UNCERTAINTY           40029
 
 /* Curve selection of the chart views: 899 all curves, 900..906 one curve */
 #define IDM_CURVE_ALL             899
@@ -136,6 +138,28 @@
 #define IDC_GROUP_DEVIATION       8628
 #define IDC_GROUP_COUNT           8629
 
+/* ---- Uncertainty and class "INCERTEZZA" and its task dialog "ADD_COMPITO" */
+#define IDC_LIN_LIST              4800
+#define IDC_LIN_ADD               4801
+#define IDC_LIN_MODIFY            4802
+#define IDC_LIN_DELETE            4803
+#define IDC_LIN_NOTE              4804  /* what cannot be computed, or u1a > 3 dB */
+#define IDC_LIN_CLASS1            4805
+#define IDC_LIN_CLASS2            4806
+#define IDC_LIN_PEAK              4807  /* numeric */
+#define IDC_LIN_LEX               4808
+#define IDC_LIN_U                 4809
+#define IDC_LIN_EXPANDED          4810
+#define IDC_LIN_CAUTIOUS          4811
+#define IDC_LIN_LEX_CLASS         4812
+#define IDC_LIN_CAUTIOUS_CLASS    4813
+#define IDC_LIN_PEAK_CLASS        4814
+#define IDC_LIN_DUTIES            4815
+#define IDC_TASK_NAME             4820
+#define IDC_TASK_HOURS            4821  /* numeric */
+#define IDC_TASK_U1B              4822  /* numeric */
+#define IDC_TASK_SAMPLES          4823
+
 /* ---- File-dialog panel "IDD_ADDENDUM" ---------------------------------- */
 #define IDC_ADDENDUM_MODIFY       1006  /* "Modifica le note" */
 
@@ -207,6 +231,18 @@
 #define IDC_RISK_FIXED_LEVEL      1554  /* hidden */
 #define IDC_RISK_FIXED_VALUE      1555  /* hidden */
 
+/* ---- Folder summary "RIEPILOGO"; its buttons are the calculators' 1028
+   "C&opia", 4122 "Sa&lva con nome...", 4121 "Stam&pa", 4412 "&?" and
+   IDCANCEL "&Chiudi" ---------------------------------------------------- */
+#define IDM_FOLDER_SUMMARY        40040 /* "Riepi&logo cartella..." */
+#define IDC_SUMMARY_FOLDER        6101
+#define IDC_SUMMARY_CHOOSE        6102
+#define IDC_SUMMARY_SUBFOLDERS    6103
+#define IDC_SUMMARY_LIST          6104
+#define IDC_SUMMARY_PROGRESS      6105
+#define IDC_SUMMARY_COUNT         6106
+#define IDC_SUMMARY_STOP          6107
+
 /* ---- Numeric-field filter: the ids that take digits and one point ------ */
 #define IDC_NUMERIC_MANY_POINTS   1567
 
@@ -270,5 +306,7 @@
 #define IDC_DPI_PROTECTOR_FILE    1575  /* "&DPI..." */
 /* 107 */
 #define IDC_DPI_REPORT            1016
+#define IDC_DPI_CORRECTION        1029  /* "Correzione:" */
+#define IDC_DPI_PROTECTOR_KIND    1030  /* "Tipo:" */
 
 #endif

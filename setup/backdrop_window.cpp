@@ -28,6 +28,7 @@ static void OnInstall(HWND window)
 {
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     bool ok = RunInstallation(window);
+    g_setup.busy = false;
     EnableWindow(window, TRUE);
     if (g_setup.progress)
         DestroyWindow(g_setup.progress);
@@ -51,6 +52,10 @@ LRESULT CALLBACK BackdropProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_SETCURSOR:
+        if (SetBusyCursor())
+            return TRUE;
+        break;
     case WM_PAINT:
         OnPaint(window);
         return 0;

@@ -20,8 +20,8 @@ const char* const kDeletedFiles[kDeletedFileCount] = {
     "Fonexa.gid",
 };
 
-const char* const kDataExtensions[kDataExtensionCount] = {".lep", ".lew", ".leg", ".ilg",
-                                                          ".spr", ".spi", ".dpi", ".fnx"};
+const char* const kDataExtensions[kDataExtensionCount] = {".lep", ".lew", ".leg", ".ilg", ".spr",
+                                                          ".spi", ".dpi", ".fnx", ".lin"};
 
 const StartMenuLink kStartMenuLinks[kStartMenuLinkCount] = {
     {"Fonexa", "Fonexa.exe"},

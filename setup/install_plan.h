@@ -10,7 +10,7 @@ enum {
     kPathCapacity = 260,        // MAX_PATH, terminating zero included
     kProgramFileCount = 16,
     kDeletedFileCount = 16,
-    kDataExtensionCount = 8,
+    kDataExtensionCount = 9,
     kStartMenuLinkCount = 2,
     kCommandCapacity = 512
 };
@@ -19,7 +19,7 @@ enum {
 extern const char* const kProgramFiles[kProgramFileCount];
 // Deleted at uninstall, in this order (setup.exe and the INF are left to the INF).
 extern const char* const kDeletedFiles[kDeletedFileCount];
-// The data-file types, with their dot: ".lep" ... ".fnx".
+// The data-file types, with their dot: ".lep" ... ".fnx", ".lin".
 extern const char* const kDataExtensions[kDataExtensionCount];
 
 struct StartMenuLink {

@@ -63,9 +63,12 @@ bool CopyProgramFiles()
         char source[kPathCapacity], target[kPathCapacity];
         JoinPath(source, sizeof source, g_setup.setupFolder, kProgramFiles[i]);
         JoinPath(target, sizeof target, folder, kProgramFiles[i]);
-        // Installing again from the installed folder: the file is already there.
+        // Installing again from the installed folder: the file is already
+        // there, or it is missing and nothing can bring it back.
         bool same = lstrcmpiA(source, target) == 0;
-        if (!same && !CopyFileA(source, target, FALSE)) {
+        bool copied = same ? GetFileAttributesA(target) != INVALID_FILE_ATTRIBUTES
+                           : CopyFileA(source, target, FALSE) != FALSE;
+        if (!copied) {
             ErrorBox("Impossibile copiare il file", source);
             return false;
         }
@@ -245,8 +248,12 @@ bool WriteUninstallEntry()
     snprintf(dir, sizeof dir, "0,%s", shortFolder);
     if (!WritePrivateProfileStringA("DestinationDirs", "InfFile", dir, inf) ||
         !WritePrivateProfileStringA("DestinationDirs", "DefaultDestDir", dir, inf) ||
-        !WritePrivateProfileStringA("Strings", "CartellaFonexa", shortFolder, inf))
+        !WritePrivateProfileStringA("Strings", "CartellaFonexa", shortFolder, inf)) {
+        // Without these keys the uninstall at the next start would not find
+        // the folder.
+        ErrorBox("Impossibile modificare il file", inf);
         return false;
+    }
     Done(kLogModified, inf);
     return true;
 }
@@ -263,6 +270,8 @@ bool RunInstallation(HWND backdrop)
         return false;
     EnableWindow(backdrop, FALSE);
     SetWindowTextA(backdrop, "Tiraci su, Scotty!");
+    // Kept against every WM_SETCURSOR until the installation returns.
+    g_setup.busy = true;
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     if (!CopyProgramFiles() || !RegisterProgramPath() || !RegisterExtensions() || !RegisterFileTypes() ||
         !CreateShortcuts())

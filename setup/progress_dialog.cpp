@@ -38,6 +38,11 @@ static INT_PTR CALLBACK ProgressProc(HWND dialog, UINT message, WPARAM wParam, L
             return TRUE;
         }
         return FALSE;
+    case WM_SETCURSOR:
+        if (!SetBusyCursor())
+            return FALSE;
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
+        return TRUE;
     case WM_NOTIFY:
         return AnswerTooltip((const NMHDR*)lParam, kTooltips, sizeof kTooltips / sizeof kTooltips[0]);
     case WM_DESTROY:

@@ -12,6 +12,14 @@ void ErrorBox(const char* text, const char* caption)
     MessageBoxA(owner, text, caption, MB_OK | MB_ICONERROR);
 }
 
+bool SetBusyCursor()
+{
+    if (!g_setup.busy)
+        return false;
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    return true;
+}
+
 bool QueryWindowsVersion(char* text, size_t capacity)
 {
     OSVERSIONINFOA version = {};

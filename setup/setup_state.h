@@ -9,6 +9,7 @@
 struct SetupState {
     HWND backdrop;
     HWND progress;  // null once destroyed: every later step then stops
+    bool busy;      // the installation is running: the wait cursor stays
     char setupFolder[kPathCapacity];  // the folder of setup.exe, the source of the copies
     char folder[kPathCapacity];       // the installation folder as chosen
 };
@@ -17,6 +18,10 @@ extern SetupState g_setup;
 
 // A message box with the error icon over the installer's windows.
 void ErrorBox(const char* text, const char* caption);
+
+// WM_SETCURSOR of the installer's windows: the wait cursor while busy
+// (true), or nothing done (false: the default cursor).
+bool SetBusyCursor();
 
 // The Windows text of the folder dialog; returns the 9x result that chooses
 // the uninstall command.

@@ -48,7 +48,7 @@ void DeleteIn(const char* folder, const char* name)
         DeleteFileA(path);
 }
 
-// The data files of the eight types, and no other file.
+// The data files of the types Fonexa registers, and no other file.
 void DeleteDataFiles(const char* folder)
 {
     for (const char* ext : kDataExtensions)
@@ -128,18 +128,29 @@ void DeleteLinks()
     RemoveDirectoryA(menu);  // only when empty
 }
 
+// The INF's uninstall queued for the next start. When it cannot be, the
+// user is told what is left, and no restart is offered for nothing.
 bool QueueInfUninstall(const char* folder)
 {
     char ignored[64];
     char command[kCommandCapacity];
-    if (!InfUninstallCommand(command, sizeof command, QueryWindowsVersion(ignored, sizeof ignored), folder))
-        return false;
+    bool queued = false;
     HKEY runOnce = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunOnceKey, 0, KEY_WRITE, &runOnce) != ERROR_SUCCESS)
-        return false;
-    RegSetValueExA(runOnce, "Fonexa", 0, REG_SZ, (const BYTE*)command, (DWORD)strlen(command) + 1);
-    RegCloseKey(runOnce);
-    return true;
+    if (InfUninstallCommand(command, sizeof command, QueryWindowsVersion(ignored, sizeof ignored), folder) &&
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunOnceKey, 0, KEY_WRITE, &runOnce) == ERROR_SUCCESS) {
+        queued = RegSetValueExA(runOnce, "Fonexa", 0, REG_SZ, (const BYTE*)command, (DWORD)strlen(command) + 1) ==
+                 ERROR_SUCCESS;
+        RegCloseKey(runOnce);
+    }
+    if (!queued) {
+        char text[kPathCapacity + 160];
+        snprintf(text, sizeof text,
+                 "Impossibile pianificare la fine della disinstallazione al prossimo riavvio di Windows: "
+                 "eliminare a mano la cartella %s",
+                 folder);
+        ErrorBox(text, kRunOnceKey);
+    }
+    return queued;
 }
 
 void RestartWindows()

@@ -16,6 +16,7 @@
 #include "shell/program_paths.h"
 #include "shell/splash.h"
 #include "shell/version_info.h"
+#include "summary/summary_command.h"
 
 static bool AnotherInstanceRunning()
 {
@@ -83,7 +84,7 @@ static void InitialisePaths()
     SetFileDialogFolder(g_main.programFolder);
 }
 
-HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode)
+HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode, bool splashOnTop)
 {
     *exitCode = 0;
     g_main.viewState = kViewDocument;
@@ -111,7 +112,7 @@ HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode)
         return nullptr;
     }
     if (splash)
-        ShowSplash(instance, window, 4000);
+        ShowSplash(instance, window, 4000, splashOnTop);
 
     char title[128];
     if (VersionField(window, kVersionDescription, title, sizeof title))
@@ -131,15 +132,19 @@ void ShutdownProgram()
 
 int RunFonexa(HINSTANCE instance, const char* commandLine, int show)
 {
+    // "/riepilogo": a file written without a window, even beside a running copy.
+    int summaryExit = 0;
+    if (RunSummaryCommandLine(commandLine, &summaryExit))
+        return summaryExit;
     if (AnotherInstanceRunning())
         return 0;
-    int exitCode = 0;
-    HWND window = StartMainWindow(instance, show, true, &exitCode);
-    if (!window)
-        return exitCode;
-
+    // A file named on the command line opens over the splash.
     char path[MAX_PATH];
     CommandLinePath(commandLine, path, sizeof path);
+    int exitCode = 0;
+    HWND window = StartMainWindow(instance, show, true, &exitCode, path[0] == '\0');
+    if (!window)
+        return exitCode;
     OpenByExtension(window, path);
 
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));

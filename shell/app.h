@@ -11,7 +11,8 @@ int RunFonexa(HINSTANCE instance, const char* commandLine, int show);
 // paths, window, splash, title, message filter, show, then what the first
 // screen does not need). Returns the window, or nullptr after showing the
 // failure. Used by RunFonexa and by the tests.
-HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode);
+HWND StartMainWindow(HINSTANCE instance, int show, bool splash, int* exitCode,
+                      bool splashOnTop = true);
 
 // Releases what StartMainWindow initialised (after the loop).
 void ShutdownProgram();

@@ -128,15 +128,17 @@ void ChooseCurve(HWND mainWindow, int index)
         Repaint(mainWindow);
 }
 
+// Only a successful "&Ok" (1) changes the views; a dialog that could not be
+// created (-1) is none.
 void OpenShiftCalculator(HWND mainWindow, int command)
 {
-    if (ShowCalculator("NIPTS", ShiftDialogProc, command))
+    if (ShowCalculator("NIPTS", ShiftDialogProc, command) == 1)
         EnterChartView(mainWindow, kViewShifts);
 }
 
 void OpenChartCalculator(HWND mainWindow, const char* dialogTemplate, DLGPROC procedure, int viewState)
 {
-    if (ShowCalculator(dialogTemplate, procedure, 0))
+    if (ShowCalculator(dialogTemplate, procedure, 0) == 1)
         EnterChartView(mainWindow, viewState);
 }
 
@@ -164,13 +166,14 @@ void CopyTable(HWND mainWindow)
 
 void PrintView(HWND mainWindow)
 {
-    if (!PrintCommentDialog(mainWindow))
+    char comment[kPrintCommentSize];
+    if (!DefaultPrinterReady(mainWindow) || !PrintCommentDialog(mainWindow, comment))
         return;
     WaitCursor wait;
     int index = 0;
     ViewPainter painter = GetViewPainter(g_main.viewState, GetMenu(mainWindow), &index);
     if (painter)
-        PrintChart(ChartJobName(index), painter);
+        PrintChart(ChartJobName(index), painter, comment);
 }
 
 // ---- Popup, keys, paint ------------------------------------------------
@@ -191,9 +194,8 @@ void OnKeyDown(HWND mainWindow, WPARAM key)
         digit = (int)(key - '0');
     else if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9)
         digit = (int)(key - VK_NUMPAD0);
-    if (key == VK_F1) {
-        DispatchCommand(mainWindow, IDM_HELP, 0, 0);
-    } else if (key == VK_F8) {
+    // F1 comes as WM_HELP (shell/command_help.h).
+    if (key == VK_F8) {
         POINT at;
         GetCursorPos(&at);
         if (ChartShown())

@@ -7,6 +7,7 @@
 #include "document/report_document.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/group_level_dialog.h"
+#include "exposure/task_uncertainty_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
 #include "framework/file_dialogs.h"
 #include "framework/help.h"
@@ -22,10 +23,31 @@
 #include "protectors/selection_wizard.h"
 #include "spectra/attenuation_dialog.h"
 #include "spectra/noise_spectrum_dialog.h"
+#include "summary/summary_dialog.h"
+
+// The window calculators open over: the main window, or the folder summary
+// while one of its rows is open.
+static HWND s_calculatorOwner;
+
+static HWND CalculatorOwner()
+{
+    return s_calculatorOwner ? s_calculatorOwner : g_main.window;
+}
 
 INT_PTR ShowCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM parameter)
 {
-    return DialogBoxParamA(g_main.instance, dialogTemplate, g_main.window, procedure, parameter);
+    return DialogBoxParamA(g_main.instance, dialogTemplate, CalculatorOwner(), procedure, parameter);
+}
+
+void OpenDataFileOver(HWND owner, const char* path)
+{
+    int command = CommandForExtension(path);
+    if (!command || command == IDM_DOCUMENT)
+        return;
+    snprintf(g_main.openPath, sizeof g_main.openPath, "%s", path);
+    s_calculatorOwner = owner;
+    DispatchCommand(g_main.window, command, (LPARAM)g_main.openPath, 0);
+    s_calculatorOwner = nullptr;
 }
 
 void OpenByExtension(HWND mainWindow, const char* path)
@@ -77,10 +99,12 @@ static void OpenChosenFile(HWND mainWindow)
     static const int kCommands[] = {IDM_LEPD,           IDM_LEPW,
                                     IDM_GROUP_LEQ,      IDM_DAMAGE,
                                     IDM_NOISE_SPECTRUM, IDM_ATTENUATION_SPECTRUM,
-                                    IDM_PROTECTOR_SELECTION, IDM_DOCUMENT};
+                                    IDM_PROTECTOR_SELECTION, IDM_DOCUMENT,
+                                    IDM_UNCERTAINTY};
+    const int kChoices = (int)(sizeof kCommands / sizeof kCommands[0]);
     char path[MAX_PATH];
     int index = ChooseFileToOpen(mainWindow, path, sizeof path);
-    if (index < 1 || index > 8)
+    if (index < 1 || index > kChoices)
         return;
     snprintf(g_main.openPath, sizeof g_main.openPath, "%s", path);
     DispatchCommand(mainWindow, kCommands[index - 1], (LPARAM)g_main.openPath, 0);
@@ -108,6 +132,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
     case IDM_GROUP_LEQ:
         OpenCalculator("LEQGROUP", GroupLevelProc, lParam);
         break;
+    case IDM_UNCERTAINTY:
+        OpenCalculator("INCERTEZZA", UncertaintyProc, lParam);
+        break;
     // ----
     case IDM_NOISE_SPECTRUM:
         OpenCalculator("SPETTRORUM", NoiseSpectrumProc, lParam);
@@ -119,7 +146,7 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         OpenCalculator("CALCOLOILG", DamageProc, lParam);
         break;
     case IDM_PROTECTOR_SELECTION:
-        ShowProtectorSelection(g_main.window, CommandFile(lParam));
+        ShowProtectorSelection(CalculatorOwner(), CommandFile(lParam));
         break;
     case IDM_CUT:
         if (documentView && document)
@@ -141,6 +168,9 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
         break;
     case IDM_OPEN:
         OpenChosenFile(mainWindow);
+        break;
+    case IDM_FOLDER_SUMMARY:
+        ShowFolderSummary(mainWindow, OpenDataFileOver);
         break;
     case IDM_PAGE_SETUP:
         if (!PageSetup(mainWindow))

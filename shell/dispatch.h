@@ -12,6 +12,11 @@ void DispatchCommand(HWND mainWindow, int command, LPARAM lParam, int notificati
 // Opens a calculator dialog modally over the main window; returns its result.
 INT_PTR ShowCalculator(const char* dialogTemplate, DLGPROC procedure, LPARAM parameter);
 
+// Opens a data file in its calculator over owner, as "&Apri..." does, and
+// returns once the calculator has closed (the folder summary's rows). A
+// report document or another file does nothing.
+void OpenDataFileOver(HWND owner, const char* path);
+
 // Opens the file by its extension: posts the command of the matching
 // calculator or of the report document with the path. Other extensions and
 // an empty path do nothing.

@@ -12,6 +12,7 @@
 #include "document/ole_host.h"
 #include "document/report_document.h"
 #include "framework/file_dialogs.h"
+#include "framework/printing.h"
 #include "framework/ui_text.h"
 #include "resources/resource.h"
 #include "shell/dispatch.h"
@@ -75,7 +76,7 @@ void OpenReportDocument(HWND mainWindow, const char* file)
 void PrintCommand()
 {
     HWND document = MainChild(IDC_REPORT_DOCUMENT);
-    if (!document)
+    if (!document || !DefaultPrinterReady(GetParent(document)))
         return;
     HCURSOR old = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     PrintReportDocument(document, g_main.documentFile);

@@ -13,7 +13,7 @@ struct ToolbarEntry {
     BYTE style;
 };
 
-const ToolbarEntry kEntries[28] = {
+const ToolbarEntry kEntries[] = {
     {1, IDM_OPEN, TBSTYLE_BUTTON},
     {2, IDM_SAVE, TBSTYLE_BUTTON},
     {3, IDM_PRINT, TBSTYLE_BUTTON},
@@ -30,6 +30,7 @@ const ToolbarEntry kEntries[28] = {
     {10, IDM_LEPD, TBSTYLE_BUTTON},
     {25, IDM_LEPW, TBSTYLE_BUTTON},
     {24, IDM_GROUP_LEQ, TBSTYLE_BUTTON},
+    {27, IDM_UNCERTAINTY, TBSTYLE_BUTTON},
     {20, IDM_NOISE_SPECTRUM, TBSTYLE_BUTTON},
     {23, IDM_ATTENUATION_SPECTRUM, TBSTYLE_BUTTON},
     {21, IDM_PROTECTOR_SELECTION, TBSTYLE_BUTTON},
@@ -56,6 +57,7 @@ const TooltipText kTooltips[] = {
     {IDM_LEPD, "Lep,d..."},
     {IDM_LEPW, "Lep,w..."},
     {IDM_GROUP_LEQ, "Leq gruppi..."},
+    {IDM_UNCERTAINTY, "Incertezza ISO 9612..."},
     {IDM_NOISE_SPECTRUM, "Spettri rumore..."},
     {IDM_ATTENUATION_SPECTRUM, "Spettri DPI..."},
     {IDM_PROTECTOR_SELECTION, "Scelta DPI..."},
@@ -89,8 +91,9 @@ const int kViewButtons[] = {IDM_VIEW_AUDIOGRAM, IDM_VIEW_GRAPH, IDM_VIEW_TABLE, 
 
 HWND CreateMainToolbar(HWND mainWindow)
 {
-    TBBUTTON buttons[28] = {};
-    for (int i = 0; i < 28; ++i) {
+    const int count = (int)(sizeof kEntries / sizeof kEntries[0]);
+    TBBUTTON buttons[count] = {};
+    for (int i = 0; i < count; ++i) {
         buttons[i].iBitmap = kEntries[i].image;
         buttons[i].idCommand = kEntries[i].command;
         buttons[i].fsState = TBSTATE_ENABLED;
@@ -98,7 +101,7 @@ HWND CreateMainToolbar(HWND mainWindow)
     }
     return CreateToolbarEx(mainWindow, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, IDC_MAIN_TOOLBAR,
                            MAIN_TOOLBAR_IMAGES, (HINSTANCE)GetWindowLongPtrA(mainWindow, GWLP_HINSTANCE),
-                           IDB_MAIN_TOOLBAR, buttons, 28, 16, 15, 16, 15, sizeof(TBBUTTON));
+                           IDB_MAIN_TOOLBAR, buttons, count, 16, 15, 16, 15, sizeof(TBBUTTON));
 }
 
 const char* ToolbarTooltip(int command, int viewState)

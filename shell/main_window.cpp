@@ -11,6 +11,7 @@
 #include "framework/tooltips.h"
 #include "framework/ui_text.h"
 #include "resources/resource.h"
+#include "shell/command_help.h"
 #include "shell/dispatch.h"
 #include "shell/main_state.h"
 #include "shell/main_toolbar.h"
@@ -186,6 +187,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITMENUPOPUP:
         UpdatePasteCommand(window);
         return 0;
+    case WM_HELP:
+        OnMainWindowHelp(window, (const HELPINFO*)lParam);
+        return TRUE;
     case WM_DROPFILES:
         OnDropFiles(window, (HDROP)wParam);
         return 0;

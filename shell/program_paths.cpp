@@ -31,6 +31,7 @@ int CommandForExtension(const char* path)
         {".leg", IDM_GROUP_LEQ},      {".ilg", IDM_DAMAGE},
         {".spr", IDM_NOISE_SPECTRUM}, {".spi", IDM_ATTENUATION_SPECTRUM},
         {".dpi", IDM_PROTECTOR_SELECTION}, {".fnx", IDM_DOCUMENT},
+        {".lin", IDM_UNCERTAINTY},
     };
     if (!path || !*path)
         return 0;

@@ -101,7 +101,7 @@ static LRESULT CALLBACK SplashProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds)
+void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds, bool onTop)
 {
     WNDCLASSA existing;
     if (!GetClassInfoA(instance, kSplashClass, &existing)) {
@@ -116,6 +116,6 @@ void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds)
     int width = 480, height = 280;
     int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP | WS_VISIBLE, x, y,
+    CreateWindowExA((onTop ? WS_EX_TOPMOST : 0) | WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP | WS_VISIBLE, x, y,
                     width, height, owner, nullptr, instance, (LPVOID)(UINT_PTR)milliseconds);
 }

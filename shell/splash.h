@@ -4,4 +4,6 @@
 
 #include <windows.h>
 
-void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds);
+// It stays top-most unless onTop is false: a calculator named on the command
+// line, opened right after it, must come in front of it.
+void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds, bool onTop = true);

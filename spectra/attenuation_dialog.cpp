@@ -18,7 +18,7 @@ AttenuationMemory g_attenuation = {{0, 0, 0, 0, 0, 0, 0}, 0, 0, 0, 0, "", ""};
 
 namespace {
 
-const double kFullScale = 60.0;  // dB
+const double kFullScale = kAttenuationFullScale;
 const int kGridRows = 6;
 const COLORREF kFieldColour = RGB(0, 0, 255);
 

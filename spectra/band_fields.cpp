@@ -79,7 +79,7 @@ void LoadBandKeys(HWND dialog, const char* path)
     // Each band set is a change: checked and recomputed as typing is.
     for (int k = 0; k < kOctaveBands; ++k) {
         char text[16];
-        if (ReadNumberKey(path, kSpectrumSection, OctaveBandTable[k].key, text, sizeof text) == 0)
+        if (ReadKey(path, kSpectrumSection, OctaveBandTable[k].key, "", text, sizeof text) == 0)
             snprintf(text, sizeof text, "0");
         SetDlgItemTextA(dialog, BandField(k), text);
     }

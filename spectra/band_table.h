@@ -4,6 +4,10 @@
 
 enum { kOctaveBands = 7 };
 
+// The highest band a calculator takes: a level above it is refused.
+const double kNoiseFullScale = 140.0;       // dB, noise spectrum
+const double kAttenuationFullScale = 60.0;  // dB, protector attenuation
+
 struct OctaveBand {
     int hz;
     const char* key;     // data-file key "125" .. "8000"

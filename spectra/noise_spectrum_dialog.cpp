@@ -18,7 +18,7 @@ NoiseSpectrumMemory g_noiseSpectrum = {{0, 0, 0, 0, 0, 0, 0}, "", ""};
 
 namespace {
 
-const double kFullScale = 140.0;  // dB
+const double kFullScale = kNoiseFullScale;
 const int kGridRows = 14;
 const COLORREF kLevelColour = RGB(255, 0, 0);
 

@@ -7,7 +7,7 @@ set -e
 DIST_PACKAGES="zip"
 
 PACKAGES="cmake ninja-build g++ make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-binutils-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick locales \
+binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-utils imagemagick locales \
 googletest libgtest-dev libbenchmark-dev ghostscript poppler-utils clang libfuzzer-14-dev openbox xdotool"
 # The user guides are made into PDF by groff (gropdf).
 PACKAGES="$PACKAGES groff"

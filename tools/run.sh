@@ -1,12 +1,12 @@
 #!/bin/sh
 # Starts Fonexa under Wine on the user's display:  run.sh BUILD_DIR [FILE]
+# Its prefix is BUILD_DIR/wineprefix-x11; the default printer "PDF" turns
+# every printed page into a PDF file in BUILD_DIR/printed.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ]; then
-    echo "make run: there is no display to show Fonexa on (DISPLAY is not set)." >&2
-    echo "Run it from a desktop session, or take a screenshot without one:" >&2
-    echo "    tools/screenshot.sh $1 fonexa.png" >&2
+    echo "make run: no display to show Fonexa on (DISPLAY is not set): run it in a desktop session's terminal, or over \"ssh -X\"." >&2
     exit 1
 fi
 prefix="$build/wineprefix-x11"

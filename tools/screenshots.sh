@@ -2,7 +2,8 @@
 # Pictures of every window of Fonexa, for looking at:  screenshots.sh BUILD_DIR [OUT_DIR]
 # Runs each tools/shots/*.sh as "script BUILD_DIR OUT_DIR" (each starts its
 # own Xvfb with a window manager, so captions and frames show), then refuses
-# a picture that is blank or still shows the splash.
+# a picture that is blank or still shows the splash; the pictures of the user
+# guides (guide-*.png) then become resources/docs/figure/*.pdf.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
@@ -41,5 +42,9 @@ for picture in "$out"/*.png; do
         fi
     fi
 done
+# The user guides' pictures are refreshed only from a run whose pictures all passed.
+if [ $bad -eq 0 ]; then
+    "$here/userdocs/figures.sh" "$out" "$here/../resources/docs/figure"
+fi
 ls "$out"
 exit $bad

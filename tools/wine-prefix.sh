@@ -22,10 +22,18 @@ if [ ! -f "$prefix/.fonexa-ready" ]; then
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d false /f \
             </dev/null >/dev/null 2>&1
     fi
-    if [ "$mode" = null ]; then
-        # Tests print for real, on a printer whose port is a file.
-        "$(dirname "$0")/wine-printer.sh" "$prefix"
-    fi
     wineserver -w
     touch "$prefix/.fonexa-ready"
+fi
+# The default printer's port is a path in this build tree: registered again
+# when the tree was moved or copied. Tests print on a printer whose port is
+# a file; make run's pages become PDF files in BUILD/printed.
+if [ "$(cat "$prefix/.fonexa-printer" 2>/dev/null)" != "$prefix" ]; then
+    if [ "$mode" = null ]; then
+        "$(dirname "$0")/wine-printer.sh" "$prefix"
+    else
+        "$(dirname "$0")/wine-printer.sh" "$prefix" "$(dirname "$prefix")/printed"
+    fi
+    wineserver -w
+    echo "$prefix" >"$prefix/.fonexa-printer"
 fi

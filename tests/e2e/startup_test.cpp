@@ -80,6 +80,11 @@ TEST(Startup, FileOnTheCommandLineOpensItsCalculator)
     Fonexa fonexa("\"" + file + "\"");
     HWND lepd = fonexa.WaitWindow("#32770", "Calcolo Lep,d");
     ASSERT_NE(lepd, nullptr);
+    // In front of the splash, which is still up for its 4 s.
+    HWND below = lepd, splash = fonexa.WaitWindow("Fonexa_Splash", nullptr, 500);
+    while (below && below != splash)
+        below = GetWindow(below, GW_HWNDNEXT);
+    EXPECT_TRUE(splash && below == splash);
     EXPECT_EQ(e2e::WindowText(GetDlgItem(lepd, IDC_STATUS_BAR)), file);
     EXPECT_EQ(e2e::WindowText(GetDlgItem(lepd, IDC_LEPD_LEPD)), "90.0");
     PostMessageA(lepd, WM_COMMAND, IDCANCEL, 0);

@@ -1,8 +1,11 @@
 // Hostile data files through the real loaders, in-process under Wine: each
 // calculator's dialog is opened once and every generated file is dropped on
 // it, as a user's drag and drop does. After each load the dialog is painted
-// and read back: no field may show "inf" or "nan", the notes box holds at
-// most 512 characters, and no load may take a second.
+// and read back: no field may show an "inf" or "nan" no file held, the notes
+// box holds at most 512 characters, and no load may take a second. Each file
+// is also read by the folder summary, which reads data files itself: every
+// key the loaders ask for must read as the profile functions read it, and
+// its row must show no "inf" or "nan" and take no second either.
 //
 //   file_fuzz.exe [--files N] [--seed S] [--type .lep]
 //   file_fuzz.exe --replay FILE.lep    (one kept file again)
@@ -20,19 +23,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "damage/damage_dialog.h"
 #include "exposure/daily_exposure_dialog.h"
 #include "exposure/group_level_dialog.h"
+#include "exposure/task_uncertainty_dialog.h"
 #include "exposure/weekly_exposure_dialog.h"
+#include "framework/data_file.h"
 #include "framework/help.h"
+#include "framework/profile_text.h"
 #include "protectors/selection_wizard.h"
 #include "resources/resource.h"
 #include "shell/app.h"
 #include "spectra/attenuation_dialog.h"
 #include "spectra/noise_spectrum_dialog.h"
+#include "summary/summary_table.h"
 #include "tests/fuzz/file_mutator.h"
 #include "tests/fuzz/seed_files.h"
 
@@ -45,7 +53,13 @@ struct Calculator {
     // A window that is not a dialog of its own (the protector selection's
     // property sheet): opened by this, files dropped on its current page.
     HWND (*open)(HWND owner);
+    // Controls that show the file's own texts as read (a name, a number as
+    // typed), ended by 0, and the list columns of computed values.
+    const int* asRead = nullptr;
+    int firstComputedColumn = 0, lastComputedColumn = 2;
 };
+
+const int kUncertaintyAsRead[] = {IDC_LIN_PEAK, IDC_LIN_NOTE, 0};
 
 // The wizard on its octave-band page, so that loads refill method fields and
 // a file of another method moves the wizard to that method's page.
@@ -65,6 +79,7 @@ const Calculator kCalculators[] = {
     {".leg", "LEQGROUP", GroupLevelProc, nullptr},
     {".ilg", "CALCOLOILG", DamageProc, nullptr},
     {".dpi", nullptr, nullptr, OpenSelectionOnBandPage},
+    {".lin", "INCERTEZZA", UncertaintyProc, nullptr, kUncertaintyAsRead, 3, 7},
 };
 
 HWND DropTarget(HWND window, const Calculator& calculator)
@@ -126,12 +141,27 @@ void Drop(HWND dialog, const std::string& path)
     SendMessageA(dialog, WM_DROPFILES, (WPARAM)drop, 0);
 }
 
-// "inf" or "nan" standing as a word of their own.
+// The loaded file and the texts an earlier one left in the dialog (kept).
+std::string s_held, s_kept;
+
+void Loaded(std::string content)
+{
+    for (char& c : content)
+        c = (char)tolower((unsigned char)c);
+    s_held = content + "\n" + s_kept;
+    s_kept.clear();
+}
+
+// "inf" or "nan" standing as a word of their own, in a text no file held.
 bool ShowsNonNumber(const std::string& text)
 {
     std::string lower = text;
     for (char& c : lower)
         c = (char)tolower((unsigned char)c);
+    if (s_held.find(lower) != std::string::npos) {
+        s_kept += lower + "\n";
+        return false;
+    }
     for (const char* word : {"inf", "nan"}) {
         for (size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
             bool before = at > 0 && isalpha((unsigned char)lower[at - 1]);
@@ -143,13 +173,25 @@ bool ShowsNonNumber(const std::string& text)
     return false;
 }
 
-std::string Fault(HWND dialog)
+bool IsAsRead(const Calculator& calculator, int id)
 {
-    std::string fault;
+    for (const int* control = calculator.asRead; control && *control; ++control)
+        if (*control == id)
+            return true;
+    return false;
+}
+
+std::string Fault(HWND dialog, const Calculator& calculator)
+{
+    struct Search {
+        const Calculator& calculator;
+        std::string found;
+    } search = {calculator, ""};
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM param) -> BOOL {
-            std::string& found = *(std::string*)param;
+            const Calculator& calculator = ((Search*)param)->calculator;
+            std::string& found = ((Search*)param)->found;
             char name[32] = "";
             GetClassNameA(child, name, sizeof name);
             char text[1024] = "";
@@ -158,12 +200,13 @@ std::string Fault(HWND dialog)
             if (id == IDC_NOTES && GetWindowTextLengthA(child) > 512)
                 found += "notes longer than 512; ";
             if ((lstrcmpiA(name, "Edit") == 0 || lstrcmpiA(name, "Static") == 0) && id != IDC_NOTES &&
-                ShowsNonNumber(text))
+                !IsAsRead(calculator, id) && ShowsNonNumber(text))
                 found += "control " + std::to_string(id) + " shows \"" + text + "\"; ";
             if (lstrcmpiA(name, WC_LISTVIEWA) == 0) {
                 int rows = (int)SendMessageA(child, LVM_GETITEMCOUNT, 0, 0);
                 for (int row = 0; row < rows && row < 200; ++row)
-                    for (int column = 0; column < 3; ++column) {
+                    for (int column = calculator.firstComputedColumn;
+                         column <= calculator.lastComputedColumn; ++column) {
                         char cell[64] = "";
                         LVITEMA item = {};
                         item.iSubItem = column;
@@ -176,8 +219,8 @@ std::string Fault(HWND dialog)
             }
             return TRUE;
         },
-        (LPARAM)&fault);
-    return fault;
+        (LPARAM)&search);
+    return search.found;
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
@@ -185,6 +228,48 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+// The summary's own reading of the file against the profile functions'.
+std::string SummaryFault(const std::string& path, const std::string& content)
+{
+    static const char* const kKeys[][2] = {
+        {"FONEXA", "Tipo"},   {"FONEXA", "LAEQ"},     {"FONEXA", "TFORM"}, {"FONEXA", "ITEMS"},
+        {"FONEXA", "TOTLAV"}, {"FONEXA", "SIMM"},     {"SETTINGS", "LACT"}, {"SETTINGS", "METODO"},
+        {"NOISE", "C"},       {"NOISE", "CLASSE"},    {"ATT", "SNR"},      {"SPECTRUM", "1000"},
+        {"GIORNI", "Lunedi"}, {"SX", "500"},          {"NOTE", "Num"},     {"NOTE", "1"},
+    };
+    std::string fault;
+    ProfileText text(content.data(), content.size());
+    for (const auto& key : kKeys)
+        for (size_t capacity : {16, 64}) {
+            char value[64] = "";
+            GetPrivateProfileStringA(key[0], key[1], "", value, (DWORD)capacity, path.c_str());
+            if (text.Value(key[0], key[1], capacity) != value)
+                fault += std::string(key[0]) + "/" + key[1] + " reads \"" + text.Value(key[0], key[1], capacity) +
+                         "\", not \"" + value + "\"; ";
+        }
+    for (const auto& key : kKeys)
+        if (text.Int(key[0], key[1], -7) != (int)GetPrivateProfileIntA(key[0], key[1], -7, path.c_str()))
+            fault += std::string(key[0]) + "/" + key[1] + " counts otherwise; ";
+    for (const char* section : {"LEQ", "TIME", "NOTE"})
+        if (text.NumberedKeys(section, 1 << 20) != ReadNumberedKeys(path.c_str(), section, 1 << 20).keys)
+            fault += std::string(section) + " lists otherwise; ";
+
+    SummaryRow row = {path, DataFileTypeOfPath(path.c_str()), FileSummary()};
+    if (!row.type)
+        return fault;  // a type the summary does not read yet
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    row.summary = SummariseData(*row.type, content.data(), content.size());
+    QueryPerformanceCounter(&end);
+    if (Seconds(start, end) > 1.0)
+        fault += "summary took " + std::to_string(Seconds(start, end)) + " s; ";
+    // Results only: the notes and a stored text differing are the file's own.
+    for (int column = kColumnQuantity; column <= kColumnClass; ++column)
+        if (ShowsNonNumber(SummaryCell(row, column)))
+            fault += "summary shows \"" + SummaryCell(row, column) + "\"; ";
+    return fault;
 }
 
 const SeedType* SeedsFor(const char* extension)
@@ -216,6 +301,7 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
     Pump();
     FuzzRandom random(seed);
     std::vector<double> times;
+    s_kept.clear();
     int faults = 0;
     int boxesBefore = s_boxes;
     std::string current = folder + "\\fuzz-current" + calculator.extension;
@@ -236,7 +322,8 @@ int FuzzType(HWND main, const Calculator& calculator, int files, uint64_t seed, 
         Pump();
         QueryPerformanceCounter(&end);
         times.push_back(Seconds(start, end));
-        std::string fault = Fault(dialog);
+        Loaded(content);
+        std::string fault = Fault(dialog, calculator) + SummaryFault(path, content);
         if (times.back() > 1.0)
             fault += "load took " + std::to_string(times.back()) + " s; ";
         if (!fault.empty()) {
@@ -298,7 +385,9 @@ int main(int argc, char** argv)
                 Drop(DropTarget(dialog, calculator), replay);
                 RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 Pump();
-                std::string fault = Fault(dialog);
+                std::ifstream file(replay, std::ios::binary);
+                Loaded(std::string(std::istreambuf_iterator<char>(file), {}));
+                std::string fault = Fault(dialog, calculator);
                 printf("%s: %s\n", replay, fault.empty() ? "no fault" : fault.c_str());
                 faults += fault.empty() ? 0 : 1;
                 DestroyWindow(dialog);

@@ -20,6 +20,13 @@ const std::vector<SeedType>& SeedFiles()
         {".leg",
          {"[FONEXA]\r\nTipo=LEG\r\nSAMPLES=4\r\nLEQGROUP=86.8\r\nTOTLAV=10\r\nFIDUCIA=1\r\n"
           "CONFIDENZA=2\r\nITEMS=4\r\n[LEQ]\r\n1=85\r\n2=87\r\n3=89\r\n4=86\r\n[NOTE]\r\n1=reparto\r\nNum=1\r\n"}},
+        {".lin",
+         {"[FONEXA]\r\nTipo=LIN\r\nCLASSE=2\r\nPICCO=132.5\r\nITEMS=3\r\n[COMPITO1]\r\nNOME=Saldatura\r\n"
+          "DURATA=5\r\nU1B=1\r\nITEMS=3\r\n1=80.1\r\n2=82 dB\r\n3=79.6\r\n[COMPITO2]\r\nNOME=Molatura\r\n"
+          "DURATA=1.5\r\nU1B=0.5\r\nITEMS=4\r\n1=86.5\r\n2=92.4\r\n3=89.3\r\n4=93.2\r\n[COMPITO3]\r\n"
+          "DURATA=1.5\r\nITEMS=3\r\n1=70\r\n2=70\r\n3=70\r\n[NOTE]\r\n1=turno A\r\nNum=1\r\n",
+          "[FONEXA]\r\nTipo=lin\r\nITEMS=2\r\n[COMPITO1]\r\nDURATA=30\r\nITEMS=2\r\n1=n.d.\r\n2=85\r\n"
+          "[COMPITO2]\r\nNOME=Presse\r\nDURATA=8\r\nU1B=-1\r\nITEMS=3\r\n1=85\r\n2=250\r\n3=86\r\n"}},
         {".ilg",
          {"[FONEXA]\r\nTipo=ILG\r\nILG=9\r\nSIMM=0\r\nTABELLA=2\r\nINDUS=2\r\n[SX]\r\n500=40\r\n"
           "1000=40\r\n2000=42.7\r\n3000=40\r\n4000=40\r\n6000=40\r\n[DX]\r\n500=20\r\n1000=20\r\n"
@@ -31,7 +38,8 @@ const std::vector<SeedType>& SeedFiles()
           "2000=83.0\r\n4000=80.0\r\n8000=75.0\r\nA=88.0\r\nC=90.5\r\nCLASSE=1\r\n[ATT]\r\n125=15.0\r\n"
           "250=20.0\r\n500=25.0\r\n1000=30.0\r\n2000=35.0\r\n4000=38.0\r\n8000=36.0\r\nH=34.0\r\n"
           "M=28.0\r\nL=22.0\r\nSNR=31.0\r\n[NOTE]\r\n1=Linea 4\r\n2=\r\n3=turno B\r\nNum=3\r\n",
-          "[FONEXA]\r\nTipo=dpi\r\n[SETTINGS]\r\nLACT=90\r\nMETODO=2\r\n[NOISE]\r\nC=100\r\n[ATT]\r\nSNR=25\r\n"}},
+          "[FONEXA]\r\nTipo=dpi\r\n[SETTINGS]\r\nLACT=90\r\nMETODO=2\r\nCORREZIONE=DGUV\r\nTIPODPI=ESPANDIBILI\r\n"
+          "[NOISE]\r\nC=100\r\n[ATT]\r\nSNR=25\r\n"}},
     };
     return kSeeds;
 }

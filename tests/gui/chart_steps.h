@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "iso1999/evolution.h"
+#include "iso1999/predictions.h"
+#include "iso1999/risk.h"
+#include "iso1999/shift.h"
 #include "resources/resource.h"
 #include "shell/chart_view.h"
 #include "shell/main_state.h"
@@ -45,6 +49,15 @@ inline bool ButtonHidden(int command)
 {
     HWND toolbar = GetDlgItem(gui::MainWindow(), IDC_MAIN_TOOLBAR);
     return SendMessageA(toolbar, TB_ISBUTTONHIDDEN, command, 0) != 0;
+}
+
+// Every chart calculator back to its starting inputs, confirmed and chosen.
+inline void ResetChartCalculators()
+{
+    g_shiftState = g_shiftChoices = InitialShiftState();
+    g_riskState = g_riskChoices = InitialRiskState();
+    g_predictionState = g_predictionChoices = InitialPredictionState();
+    g_evolutionState = g_evolutionChoices = InitialEvolutionState();
 }
 
 // The main window's key.

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "shell/chart_view.h"
 #include "shell/main_state.h"
 #include "tests/gui/chart_steps.h"
+#include "tests/gui/dib_canvas.h"
 #include "tests/gui/harness.h"
 #include "tests/gui/printed_text.h"
 
@@ -149,7 +151,7 @@ protected:
         SetPopupTracker(nullptr);
         SelectCurve(kAllCurves);
         ClearChartSelection();
-        g_shiftState = saved_;
+        g_shiftState = g_shiftChoices = saved_;
         SetPrintComment("");
     }
     ShiftState saved_;
@@ -224,25 +226,113 @@ TEST_F(ChartView, EachCommandShowsTheTableFirstAndTheViewsFollowTheirItems)
     }
 }
 
-TEST_F(ChartView, ClosingTheCalculatorLeavesTheViewAsItWas)
+// What the user gets of the chart state shown, with a curve chosen in its
+// graph: "Copia" in Tabella, the graph's picture and its printout.
+struct Seen {
+    std::string copied;
+    std::vector<uint32_t> picture;
+    std::string printed;
+};
+
+Seen WhatTheViewsGive()
 {
-    gui::RunScript([] {
-        gui::MainCommand(IDM_HTLAN);
-        Window dialog = gui::WaitWindow("Previsioni ISO 1999/90");
-        dialog.Click(IDCANCEL);
-        gui::WaitGone(dialog);
-    });
-    EXPECT_EQ(g_main.viewState, kViewDocument);
-    gui::RunScript([] {
-        Calculate(IDM_NIPTS);
+    Seen seen;
+    gui::RunScript([] { gui::MainCommand(IDM_VIEW_TABLE); });
+    seen.copied = chart_steps::CopiedTable();
+    gui::RunScript([&seen] {
         gui::MainCommand(IDM_VIEW_GRAPH);
-        gui::MainCommand(IDM_HTLA);
-        Window dialog = gui::WaitWindow("Previsioni ISO 1999/90");
-        dialog.Click(IDCANCEL);
-        gui::WaitGone(dialog);
+        gui::Canvas canvas(800, 600, RGB(255, 255, 255), "Courier New", -12);
+        RECT area = {0, 0, 800, 600};
+        GetViewPainter(g_main.viewState, Menu(), nullptr)(canvas.dc(), &area);
+        seen.picture = canvas.Picture();
+        gui::ForgetPrintJob();
+        gui::MainCommand(IDM_PRINT);
+        Window comment = gui::WaitWindow("Un commento per la stampa?");
+        comment.Click(IDC_NO_COMMENT);
+        gui::WaitGone(comment);
     });
-    EXPECT_EQ(g_main.viewState, kViewShifts);
-    EXPECT_TRUE(Greyed(IDM_VIEW_GRAPH));
+    seen.printed = gui::PrintedText();
+    return seen;
+}
+
+// Each chart calculator with every choice changed and a refused "&Ok", then
+// closed with "&Chiudi", Esc or the close box.
+struct Cancelled {
+    int command;
+    const char* title;
+    std::function<void(const Window&)> change;
+    std::function<void(const Window&)> close;
+};
+
+const Cancelled kCancelled[] = {
+    {IDM_NIPTS, "Previsioni ISO 1999/90",
+     [](const Window& d) {
+         for (int id : {IDC_SHIFT_HTLAN, IDC_SHIFT_TABLE_BIO, IDC_SHIFT_SEX_FEMALE})
+             d.Click(id);
+         d.SetText(IDC_SHIFT_YEARS, "20");
+         d.SetText(IDC_SHIFT_LEVEL, "95");
+         d.SetText(IDC_SHIFT_AGE, "30");
+     },
+     [](const Window& d) { d.Click(IDCANCEL); }},
+    {IDM_RISK, "Rischio di danno uditivo",
+     [](const Window& d) {
+         d.Select(IDC_RISK_CRITERION, 4);
+         d.Click(IDC_ISO_SEX_FEMALE);
+         d.SetText(IDC_ISO_YEARS, "20");
+         d.SetText(IDC_ISO_AGE, "30");
+     },
+     [](const Window& d) { d.Key(VK_ESCAPE); }},
+    {IDM_PREDICTIONS, "Previsioni ISO 1999/90",
+     [](const Window& d) {
+         d.Select(IDC_ISO_FRACTILE, 18);
+         d.Select(IDC_ISO_FREQUENCY, 0);
+         d.SetText(IDC_ISO_LEVEL, "95");
+     },
+     [](const Window& d) { d.Close(); }},
+    {IDM_EVOLUTION, "Previsioni ISO 1999/90",
+     [](const Window& d) {
+         d.Select(IDC_ISO_FRACTILE, 16);
+         d.Click(IDC_ISO_TABLE_OLD);
+         d.Click(IDC_ISO_SEX_FEMALE);
+         d.SetText(IDC_ISO_LEVEL, "101");
+     },
+     [](const Window& d) { d.Click(IDCANCEL); }},
+};
+
+TEST_F(ChartView, ACancelledCalculatorLeavesEveryViewAsItWas)
+{
+    chart_steps::ResetChartCalculators();
+    for (const Cancelled& shown : kCancelled) {
+        SCOPED_TRACE(shown.command);
+        gui::RunScript([&shown] {
+            chart_steps::Calculate(shown.command == IDM_NIPTS ? IDM_HTLAN : shown.command, shown.title);
+            gui::MainCommand(IDM_VIEW_GRAPH);
+            Key('2');
+        });
+        Seen before = WhatTheViewsGive();
+        int state = g_main.viewState;
+        for (const Cancelled& c : kCancelled) {
+            SCOPED_TRACE(c.command);
+            gui::RunScript([&c] {
+                gui::MainCommand(c.command);
+                Window dialog = gui::WaitWindow(c.title);
+                c.change(dialog);
+                dialog.Click(IDOK);
+                gui::WaitMessageBox().Answer(IDOK);
+                c.close(dialog);
+                gui::WaitGone(dialog);
+            });
+        }
+        EXPECT_EQ(g_main.viewState, state);
+        EXPECT_TRUE(Greyed(IDM_VIEW_GRAPH));
+        EXPECT_EQ(SelectedCurve(), 1);
+        Seen after = WhatTheViewsGive();
+        EXPECT_EQ(after.copied, before.copied);
+        EXPECT_TRUE(after.picture == before.picture);
+        EXPECT_EQ(after.printed, before.printed);
+        EXPECT_NE(before.printed, "");
+        chart_steps::ResetChartCalculators();
+    }
 }
 
 TEST_F(ChartView, TheThirdViewGoesWithAChartWithoutItAndComesBack)
@@ -325,25 +415,22 @@ TEST_F(ChartView, PopupItemsKeysAndTheCurrentCurve)
         Mouse(WM_RBUTTONUP, 0, 300, 300);
         EXPECT_EQ(s_popups.size(), 3u);
     });
-    // The calculator starts every opening with all curves.
-    gui::RunScript([] {
-        gui::MainCommand(IDM_HTLAN);
-        Window dialog = gui::WaitWindow("Previsioni ISO 1999/90");
-        EXPECT_EQ(SelectedCurve(), -1);
-        dialog.Click(IDCANCEL);
-        gui::WaitGone(dialog);
-    });
+    // A new calculation shows every curve again.
+    gui::RunScript([] { Calculate(IDM_HTLAN); });
+    EXPECT_EQ(SelectedCurve(), -1);
 }
 
-TEST_F(ChartView, HelpKeyOpensTheHelpContents)
+TEST_F(ChartView, HelpKeyOpensTheTopicOfTheChartViews)
 {
     gui::RunScript([] {
         Calculate(IDM_NIPTS);
         gui::ClearHelpCalls();
-        Key(VK_F1);
+        // F1 reaches the window as WM_KEYF1, which the system turns into WM_HELP.
+        gui::Perform([] { SendMessageA(Main(), 0x004D /* WM_KEYF1 */, 0, 0); });
     });
     ASSERT_EQ(gui::HelpCalls().size(), 1u);
-    EXPECT_EQ(gui::HelpCalls()[0].command, (UINT)HELP_CONTENTS);
+    EXPECT_EQ(gui::HelpCalls()[0].command, (UINT)HELP_CONTEXT);
+    EXPECT_EQ(gui::HelpCalls()[0].data, 200000u + IDM_VIEW_TABLE);
 }
 
 TEST_F(ChartView, SelectionRectangleDrawnMovedAndEmptied)
@@ -463,6 +550,18 @@ TEST_F(ChartView, PrintedViewWithItsComment)
         gui::WaitGone(comment);
     });
     EXPECT_FALSE(gui::PrintJobExists());
+
+    // "&Ok" with the edit emptied prints none; the last comment only fills
+    // the dialog.
+    gui::RunScript([] {
+        gui::MainCommand(IDM_PRINT);
+        Window comment = gui::WaitWindow("Un commento per la stampa?");
+        EXPECT_EQ(comment.Text(IDC_NOTES), "Reparto stampaggio, linea 2");
+        comment.SetText(IDC_NOTES, "");
+        comment.Click(IDOK);
+        gui::WaitGone(comment);
+    });
+    EXPECT_EQ(gui::PrintedText().find("Reparto"), std::string::npos);
 
     // A comment longer than its band goes alone on a second page.
     std::string longComment;

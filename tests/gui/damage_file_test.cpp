@@ -224,7 +224,7 @@ TEST_F(DamageFile, ReportTextUnderTheLocaleSeparator)
         EditRow(damage, 2, "40", "20");
         damage.Click(IDC_DAMAGE_TABLE_OLD);
         damage.Click(IDC_DAMAGE_SYMMETRIC);
-        damage.SetText(IDC_NOTES, "");
+        damage.SetText(IDC_NOTES, std::string(250, 'a') + "bcdefgh");
         damage.Command(IDM_COPY);
         oneEar = gui::ClipboardCsv();
         damage.Close();
@@ -257,8 +257,8 @@ TEST_F(DamageFile, ReportTextUnderTheLocaleSeparator)
               "Ipoacusia simmetrica;;;;;\r\n"
               "Tabella Danno:;;Vecchia;;\r\n"
               "Danno (%):;;  27;;\r\n"
-              "Note:\r\n"
-              "\r\n");
+              "Note:\r\n" +
+                  std::string(250, 'a') + "bcdefg\r\n");  // 256 characters
 }
 
 // The audiogram's own texts on the page: the dB labels and the frequencies.

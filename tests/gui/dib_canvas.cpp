@@ -73,4 +73,10 @@ int Canvas::Count(COLORREF colour, int left, int top, int right, int bottom) con
     return count;
 }
 
+std::vector<uint32_t> Canvas::Picture() const
+{
+    GdiFlush();
+    return std::vector<uint32_t>(bits_, bits_ + width_ * height_);
+}
+
 }  // namespace gui

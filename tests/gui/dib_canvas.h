@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace gui {
 
@@ -30,6 +31,8 @@ public:
     int Marked(int left, int top, int right, int bottom) const;
     // Pixels of the colour in [left, right) x [top, bottom).
     int Count(COLORREF colour, int left, int top, int right, int bottom) const;
+    // Every pixel, row by row.
+    std::vector<uint32_t> Picture() const;
 
 private:
     // A pixel once drawing is flushed; outside the bitmap, the fill.

@@ -345,16 +345,17 @@ TEST_F(DocumentFile, ALongSelectionPrintsOnAsManyPagesAsItNeeds)
     EXPECT_NE(text.find("Riga 200"), std::string::npos);
 }
 
-TEST_F(DocumentFile, NoPrinterPrintsNothingAndSaysNothing)
+TEST_F(DocumentFile, NoPrinterPrintsNothingAndSaysSo)
 {
     Reset(kText);
     gui::ForgetPrintJob();
     {
         gui::NoDefaultPrinter noPrinter;
-        gui::RunScript([] { gui::MainCommand(IDM_PRINT); });
+        gui::RunScript([] { gui::MainCommand(IDM_PRINT); gui::WaitMessageBox().Answer(IDOK); });
     }
     EXPECT_FALSE(gui::PrintJobExists());
-    EXPECT_TRUE(gui::MessageBoxes().empty());
+    ASSERT_EQ(gui::MessageBoxes().size(), 1u);
+    EXPECT_EQ(gui::MessageBoxes()[0].text, "Nessuna stampante predefinita: impossibile stampare.");
 }
 
 }  // namespace

@@ -182,7 +182,7 @@ protected:
     void SetUp() override
     {
         saved_ = g_shiftState;
-        g_shiftState = InitialShiftState();
+        g_shiftState = g_shiftChoices = InitialShiftState();
         ForgetDailyExposure();
         gui::ClearMessageBoxes();
         folder_ = gui::TempFolder();

@@ -226,6 +226,7 @@ TEST_F(FileDialogs, SavePanelShowsNotesButNoModifyButton)
         GoToFolder(dialog, folder_);
         EXPECT_TRUE(IsWindowVisible(Descendant(dialog.hwnd(), IDC_NOTES)));
         EXPECT_FALSE(IsWindowVisible(Descendant(dialog.hwnd(), IDC_ADDENDUM_MODIFY)));
+        EXPECT_TRUE(GetWindowLongA(Descendant(dialog.hwnd(), IDC_NOTES), GWL_STYLE) & ES_READONLY);
         SelectInList(dialog, "a");
         EXPECT_EQ(Text(Descendant(dialog.hwnd(), IDC_NOTES)), "prima\r\nseconda");
         CloseFileDialog(dialog);
@@ -261,7 +262,7 @@ TEST_F(FileDialogs, TypeChooserHidesTheNotesForTheReportDocument)
         Window dialog = gui::WaitWindow("Apri");
         HWND types = dialog.Item(cmb1);
         ASSERT_NE(types, nullptr);
-        EXPECT_EQ(SendMessageA(types, CB_GETCOUNT, 0, 0), 8);
+        EXPECT_EQ(SendMessageA(types, CB_GETCOUNT, 0, 0), 9);
         char first[64] = "";
         SendMessageA(types, CB_GETLBTEXT, 0, (LPARAM)first);
         EXPECT_STREQ(first, "Lep,d (*.lep)");
@@ -270,6 +271,9 @@ TEST_F(FileDialogs, TypeChooserHidesTheNotesForTheReportDocument)
         gui::ChooseFileFilter(dialog, 8);
         EXPECT_FALSE(IsWindowVisible(notes));
         gui::ChooseFileFilter(dialog, 2);
+        EXPECT_TRUE(IsWindowVisible(notes));
+        gui::ChooseFileFilter(dialog, 8);
+        gui::ChooseFileFilter(dialog, 9);  // "Incertezza": a data file with notes
         EXPECT_TRUE(IsWindowVisible(notes));
         CloseFileDialog(dialog);
     });

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,12 @@
 #include "framework/printing.h"
 #include "framework/tooltips.h"
 #include "resources/resource.h"
+#include "shell/chart_view.h"
+#include "shell/main_state.h"
 #include "tests/gui/harness.h"
 #include "tests/gui/lepd_steps.h"
 #include "tests/gui/printed_text.h"
+#include "tests/gui/selection_steps.h"
 
 using gui::Window;
 
@@ -115,6 +119,7 @@ TEST_F(Framework, MainToolbarTooltips)
     };
     EXPECT_EQ(text(IDM_OPEN), "Apri...");
     EXPECT_EQ(text(IDM_LEPD), "Lep,d...");
+    EXPECT_EQ(text(IDM_UNCERTAINTY), "Incertezza ISO 9612...");
     EXPECT_EQ(text(IDM_VIEW_DOCUMENT), "Ducumento");
     EXPECT_EQ(text(IDM_VIEW_GRAPH), "Grafico");
     EXPECT_EQ(text(IDM_HELP), "Help");
@@ -236,6 +241,17 @@ TEST_F(Framework, FilterByFieldId)
     EXPECT_EQ(TypeIntoField(IDC_BAND_FIRST + 13, "7.5.x"), "7.5");  // 8604
     EXPECT_EQ(TypeIntoField(IDC_SPI_H, "-12"), "12");
     EXPECT_EQ(TypeIntoField(1234, "-1.2.x"), "-1.2.x");  // not a numeric field
+    // The keypad's "," of an Italian keyboard is the one point.
+    EXPECT_EQ(TypeIntoField(IDC_SPI_H, "0,5,"), "0.5");
+    EXPECT_EQ(TypeIntoField(IDC_NUMERIC_MANY_POINTS, "1,2,3"), "1.2.3");
+    // A paste (Ctrl+V) passes the same filter.
+    HGLOBAL pasted = GlobalAlloc(GMEM_MOVEABLE, 12);
+    memcpy(GlobalLock(pasted), "85,5 dB\r\n.7", 12);
+    GlobalUnlock(pasted);
+    ASSERT_TRUE(OpenClipboard(gui::MainWindow()) && EmptyClipboard() && SetClipboardData(CF_TEXT, pasted));
+    CloseClipboard();
+    EXPECT_EQ(TypeIntoField(IDC_SPI_H, "1\x16"), "185.57");
+    EXPECT_EQ(TypeIntoField(1234, "\x16"), "85,5 dB");  // a one-line edit's own paste
 }
 
 TEST_F(Framework, NarrowCellsEndWithDots)
@@ -290,8 +306,9 @@ TEST_F(Framework, MenuItemsCarryTheirBitmaps)
     HMENU fresh = GetSubMenu(file, 0);
     EXPECT_EQ(bitmapOf(file, 0, true), MenuBitmapHandle(kBmpNuovo));
     EXPECT_EQ(bitmapOf(fresh, 0, true), MenuBitmapHandle(kBmpLepd));
-    EXPECT_EQ(bitmapOf(fresh, 6, true), MenuBitmapHandle(kBmpAudiogramma));
-    EXPECT_EQ(bitmapOf(fresh, 11, true), MenuBitmapHandle(kBmpDocumento));
+    EXPECT_EQ(bitmapOf(fresh, 3, true), MenuBitmapHandle(kBmpIncertezza));
+    EXPECT_EQ(bitmapOf(fresh, 7, true), MenuBitmapHandle(kBmpAudiogramma));
+    EXPECT_EQ(bitmapOf(fresh, 12, true), MenuBitmapHandle(kBmpDocumento));
 
     gui::RunScript([&] {
         Window lepd = OpenLepd();
@@ -308,22 +325,23 @@ TEST_F(Framework, PrintCommentDialog)
 {
     SetPrintComment("");
     INT_PTR results[3] = {-1, -1, -1};
+    char printed[3][kPrintCommentSize];
     gui::RunScript([&] {
-        gui::Perform([&] { results[0] = PrintCommentDialog(gui::MainWindow()); });
+        gui::Perform([&] { results[0] = PrintCommentDialog(gui::MainWindow(), printed[0]); });
         Window comment = gui::WaitWindow("Un commento per la stampa?");
         EXPECT_EQ(comment.Text(IDC_NOTES), "");
         comment.SetText(IDC_NOTES, "Reparto presse");
         comment.Click(IDOK);
         gui::WaitGone(comment);
 
-        gui::Perform([&] { results[1] = PrintCommentDialog(gui::MainWindow()); });
+        gui::Perform([&] { results[1] = PrintCommentDialog(gui::MainWindow(), printed[1]); });
         comment = gui::WaitWindow("Un commento per la stampa?");
         EXPECT_EQ(comment.Text(IDC_NOTES), "Reparto presse");
         comment.SetText(IDC_NOTES, "scartato");
         comment.Click(IDC_NO_COMMENT);
         gui::WaitGone(comment);
 
-        gui::Perform([&] { results[2] = PrintCommentDialog(gui::MainWindow()); });
+        gui::Perform([&] { results[2] = PrintCommentDialog(gui::MainWindow(), printed[2]); });
         comment = gui::WaitWindow("Un commento per la stampa?");
         comment.Click(IDCANCEL);
         gui::WaitGone(comment);
@@ -331,6 +349,9 @@ TEST_F(Framework, PrintCommentDialog)
     EXPECT_EQ(results[0], 1);
     EXPECT_EQ(results[1], 1);
     EXPECT_EQ(results[2], 0);
+    // "No &Comment" prints none; the stored comment stays for the next time.
+    EXPECT_STREQ(printed[0], "Reparto presse");
+    EXPECT_STREQ(printed[1], "");
     EXPECT_STREQ(PrintComment(), "Reparto presse");
 }
 
@@ -342,8 +363,7 @@ void PaintMarker(HDC dc, const RECT* area)
 TEST_F(Framework, ChartCommentInTheBottomBandOrOnItsOwnPage)
 {
     gui::ForgetPrintJob();
-    SetPrintComment("Commento breve");
-    ASSERT_TRUE(PrintChart("Grafico", PaintMarker));
+    ASSERT_TRUE(PrintChart("Grafico", PaintMarker, "Commento breve"));
     std::string text = gui::PrintedText();
     EXPECT_EQ(gui::PrintedPages(), 1);
     size_t chart = text.find("GRAFICO DI PROVA");
@@ -356,21 +376,33 @@ TEST_F(Framework, ChartCommentInTheBottomBandOrOnItsOwnPage)
     for (int i = 1; i <= 40; ++i)
         longComment += "Riga " + std::to_string(i) + " del commento\r\n";
     gui::ForgetPrintJob();
-    SetPrintComment(longComment.c_str());
-    ASSERT_TRUE(PrintChart("Grafico", PaintMarker));
+    ASSERT_TRUE(PrintChart("Grafico", PaintMarker, longComment.c_str()));
     text = gui::PrintedText();
     EXPECT_EQ(gui::PrintedPages(), 2);
     size_t pageBreak = text.find('\f');
     EXPECT_LT(text.find("GRAFICO DI PROVA"), pageBreak);
     EXPECT_GT(text.find("Riga 1 del commento"), pageBreak);
-    SetPrintComment("");
 }
 
 TEST_F(Framework, NoPrinterNoChart)
 {
     gui::ForgetPrintJob();
     gui::NoDefaultPrinter noPrinter;
-    EXPECT_FALSE(PrintChart("Grafico", PaintMarker));
+    EXPECT_FALSE(PrintChart("Grafico", PaintMarker, ""));
+    // A chart's print command and the wizard's say so, and ask nothing else.
+    gui::RunScript([] {
+        gui::Perform([] { EnterChartView(gui::MainWindow(), kViewShifts); });
+        gui::MainCommand(IDM_PRINT);
+        gui::WaitMessageBox().Answer(IDOK);
+        gui::MainCommand(IDM_VIEW_DOCUMENT);
+        Window sheet = selection_steps::OpenWizard();
+        selection_steps::Page(sheet).Click(IDC_DPI_PRINT);
+        gui::WaitMessageBox().Answer(IDOK);
+        selection_steps::Cancel(sheet);
+    });
+    for (const gui::BoxRecord& box : gui::MessageBoxes())
+        EXPECT_EQ(box.text, "Nessuna stampante predefinita: impossibile stampare.");
+    EXPECT_EQ(gui::MessageBoxes().size(), 2u);
     EXPECT_FALSE(gui::PrintJobExists());
 }
 

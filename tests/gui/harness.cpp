@@ -341,6 +341,11 @@ void Settle()
     }
 }
 
+void WaitUntil(const std::string& what, const std::function<bool()>& done, DWORD timeoutMs)
+{
+    WaitFor(what, timeoutMs, [&done] { return done() ? h.window : nullptr; }, false);
+}
+
 void Perform(const std::function<void()>& action)
 {
     Post(action);

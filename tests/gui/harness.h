@@ -94,6 +94,9 @@ Window WaitWindow(const std::string& title, DWORD timeoutMs = 10000);
 Window WaitMessageBox(DWORD timeoutMs = 10000);
 // Waits until the window is destroyed.
 void WaitGone(const Window& window, DWORD timeoutMs = 10000);
+// Waits while the program runs until done() holds (what is told when it
+// times out).
+void WaitUntil(const std::string& what, const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // Lets every action posted so far run (or open its modal window).
 void Settle();
 // Runs a function from the message loop (as the user's action would).

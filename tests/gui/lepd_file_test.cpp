@@ -392,7 +392,7 @@ TEST_F(LepdFile, NotesThatDoNotFitGoOnANewPage)
     EXPECT_NE(text.find("Fine delle note"), std::string::npos);
 }
 
-TEST_F(LepdFile, NoPrinterPrintsNothingAndSaysNothing)
+TEST_F(LepdFile, NoPrinterPrintsNothingAndSaysSo)
 {
     gui::ForgetPrintJob();
     gui::NoDefaultPrinter noPrinter;
@@ -400,11 +400,13 @@ TEST_F(LepdFile, NoPrinterPrintsNothingAndSaysNothing)
         Window lepd = OpenLepd();
         AddRow(lepd, "90", "60");
         lepd.Command(IDM_CALC_PRINT);
+        gui::WaitMessageBox().Answer(IDOK);
         lepd.Close();
         gui::WaitGone(lepd);
     });
     EXPECT_FALSE(gui::PrintJobExists());
-    EXPECT_TRUE(gui::MessageBoxes().empty());
+    ASSERT_EQ(gui::MessageBoxes().size(), 1u);
+    EXPECT_EQ(gui::MessageBoxes()[0].text, "Nessuna stampante predefinita: impossibile stampare.");
 }
 
 }  // namespace

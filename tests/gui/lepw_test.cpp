@@ -102,6 +102,12 @@ TEST_F(Lepw, AWeekEditedDayByDay)
         ASSERT_EQ(gui::HelpCalls().size(), 1u);
         EXPECT_EQ(gui::HelpCalls()[0].data, 100115u);
 
+        // A row selected that has not the focus is not chosen.
+        lepw.ListSelect(IDC_LEPW_LIST, 3);
+        gui::Perform([&] { ListView_SetItemState(lepw.Item(IDC_LEPW_LIST), 3, 0, LVIS_FOCUSED); });
+        lepw.Click(IDC_LEPW_MODIFY);
+        EXPECT_EQ(gui::WaitMessageBox().BoxText(), "Attenzione! Nessun dato selezionato.");
+        gui::WaitMessageBox().Answer(IDOK);
         // No row selected.
         gui::Perform([&] {
             LVITEMA none = {};
@@ -219,14 +225,14 @@ TEST_F(Lepw, FilesReportAndPrintout)
         lepw.Command(IDM_COPY);
         lepw.Command(IDM_CALC_PRINT);
 
-        // "&Apri..." shows the stored Lep,w; a missing day reads "0.0" and
-        // a value no field could show reads "0.0" too.
+        // "&Apri..." shows the stored Lep,w; a missing day reads "0.0", a
+        // day's text is kept as read ("inf" counts as 0).
         OpenDataFile(lepw, other);  // another type: refused silently
         EXPECT_EQ(lepw.Text(IDC_STATUS_BAR), saved);
         OpenDataFile(lepw, partial);
         EXPECT_EQ(lepw.Text(IDC_STATUS_BAR), partial);
         EXPECT_EQ(Levels(lepw), (std::vector<std::string>{"80", "80", "80", "80", "80", "0.0",
-                                                           "0.0"}));
+                                                           "inf"}));
         EXPECT_EQ(lepw.Text(IDC_LEPW_OUTPUT), "70.0");
         EXPECT_EQ(lepw.Text(IDC_NOTES), "turno B");
 

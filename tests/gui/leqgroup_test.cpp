@@ -268,6 +268,7 @@ TEST_F(LeqGroup, FilesReportAndPrintout)
     std::string huge = Input("enorme.leg");
     gui::WriteFile(huge, "[FONEXA]\r\nTipo=LEG\r\nTOTLAV=2147483647\r\nITEMS=2000000000\r\n"
                          "[LEQ]\r\n1=90\r\n2=nan\r\n1999999999=80\r\n");
+    gui::WriteFile(Input("altro.leg"), "[FONEXA]\r\nTipo=LEPD\r\n");
     gui::ForgetPrintJob();
     std::string bigReport;
     gui::RunScript([&] {
@@ -282,12 +283,12 @@ TEST_F(LeqGroup, FilesReportAndPrintout)
         group.Command(IDM_COPY);
         group.Command(IDM_CALC_PRINT);
 
-        // Keys 1 and 3 of three: two samples ("1e400" reads "0.0" and
-        // stops the computation); N -5 is kept at 0 and asks for N.
+        // Keys 1 and 3 of three: two samples ("1e400" is kept as read and,
+        // no finite number, counts as 0); N -5 is kept at 0 and asks for N.
         OpenDataFile(group, gaps);
         ExpectWorkersBox();
         EXPECT_EQ(group.Text(IDC_STATUS_BAR), gaps);
-        EXPECT_EQ(Samples(group), (std::vector<std::string>{"88", "0.0"}));
+        EXPECT_EQ(Samples(group), (std::vector<std::string>{"88", "1e400"}));
         EXPECT_EQ(group.Text(IDC_GROUP_WORKERS), "0");
         EXPECT_EQ(group.Text(IDC_GROUP_COUNT), "7");
         EXPECT_EQ(group.Text(IDC_GROUP_CONFIDENCE), "95");
@@ -296,9 +297,12 @@ TEST_F(LeqGroup, FilesReportAndPrintout)
         // A count of two billion reads the keys present; N is kept to the
         // field's seven digits.
         OpenDataFile(group, huge);
-        EXPECT_EQ(Samples(group), (std::vector<std::string>{"90", "0.0", "80"}));
+        EXPECT_EQ(Samples(group), (std::vector<std::string>{"90", "nan", "80"}));
         EXPECT_EQ(group.Text(IDC_GROUP_WORKERS), "9999999");
-        gui::WaitMessageBox().Answer(IDOK);  // "Errore nei valori!" for "0.0"
+        gui::WaitMessageBox().Answer(IDOK);  // "Errore nei valori!" for "nan"
+        gui::DropFiles(group, {Input("altro.leg")});  // refused, and recomputed all the same
+        EXPECT_EQ(gui::WaitMessageBox().BoxText(), "Errore nei valori!");
+        gui::WaitMessageBox().Answer(IDOK);
 
         // 500 samples: the report stops at its last whole line.
         gui::DropFiles(group, {many});

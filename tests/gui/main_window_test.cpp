@@ -72,6 +72,7 @@ TEST(MainWindow, MenuHasEveryItemWithItsCommand)
     HMENU file = GetSubMenu(menu, 0);
     EXPECT_EQ(Items(file), (std::vector<Item>{{"&Nuovo", -1},
                                               {"&Apri...", IDM_OPEN},
+                                              {"Riepi&logo cartella...", IDM_FOLDER_SUMMARY},
                                               {"&Salva", IDM_SAVE},
                                               {"Sa&lva con nome...", IDM_SAVE_AS},
                                               {"", 0},
@@ -83,6 +84,7 @@ TEST(MainWindow, MenuHasEveryItemWithItsCommand)
     EXPECT_EQ(Items(fresh), (std::vector<Item>{{"&Lep,d...", IDM_LEPD},
                                                {"Lep,&w...", IDM_LEPW},
                                                {"Leq &gruppi...", IDM_GROUP_LEQ},
+                                               {"&Incertezza (ISO 9612)...", IDM_UNCERTAINTY},
                                                {"&Spettro", -1},
                                                {"Scelta DP&I...", IDM_PROTECTOR_SELECTION},
                                                {"&Danno...", IDM_DAMAGE},
@@ -92,9 +94,9 @@ TEST(MainWindow, MenuHasEveryItemWithItsCommand)
                                                {"&Rischio...", IDM_RISK},
                                                {"", 0},
                                                {"Do&cumento", IDM_DOCUMENT}}));
-    EXPECT_EQ(Items(GetSubMenu(fresh, 3)),
+    EXPECT_EQ(Items(GetSubMenu(fresh, 4)),
               (std::vector<Item>{{"&Rumore...", IDM_NOISE_SPECTRUM}, {"&Attenuazione...", IDM_ATTENUATION_SPECTRUM}}));
-    EXPECT_EQ(Items(GetSubMenu(fresh, 6)),
+    EXPECT_EQ(Items(GetSubMenu(fresh, 7)),
               (std::vector<Item>{{"&NIPTS...", IDM_NIPTS}, {"&HTLA...", IDM_HTLA}, {"H&TLAN...", IDM_HTLAN}}));
     EXPECT_EQ(Items(GetSubMenu(menu, 1)), (std::vector<Item>{{"&Taglia \tSHIFT+CANC", IDM_CUT},
                                                              {"&Copia \tCTRL+INS", IDM_COPY},
@@ -138,7 +140,7 @@ TEST(MainWindow, StartsInDocumentMode)
     HWND main = gui::MainWindow();
     HMENU menu = GetMenu(main);
     HWND toolbar = GetDlgItem(main, IDC_MAIN_TOOLBAR);
-    EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 28);
+    EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 29);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, IDC_FORMAT_TOOLBAR)));
     EXPECT_TRUE(GetMenuState(menu, 2, MF_BYPOSITION) & MF_GRAYED);
     for (int view : {IDM_VIEW_AUDIOGRAM, IDM_VIEW_GRAPH, IDM_VIEW_TABLE, IDM_VIEW_DOCUMENT})

@@ -491,17 +491,19 @@ TEST_F(NoiseSpectrum, PrintoutHasItsLinesTheChartAndTheBandLabels)
     EXPECT_EQ(Columns(lines[20]), std::vector<std::string>{"Misure del 3 marzo"});
 }
 
-TEST_F(NoiseSpectrum, NoPrinterPrintsNothingAndSaysNothing)
+TEST_F(NoiseSpectrum, NoPrinterPrintsNothingAndSaysSo)
 {
     gui::ForgetPrintJob();
     gui::NoDefaultPrinter noPrinter;
     gui::RunScript([&] {
         Window spectrum = OpenNoiseSpectrum();
         spectrum.Command(IDM_CALC_PRINT);
+        gui::WaitMessageBox().Answer(IDOK);
         CloseAndWait(spectrum);
     });
     EXPECT_FALSE(gui::PrintJobExists());
-    EXPECT_TRUE(gui::MessageBoxes().empty());
+    ASSERT_EQ(gui::MessageBoxes().size(), 1u);
+    EXPECT_EQ(gui::MessageBoxes()[0].text, "Nessuna stampante predefinita: impossibile stampare.");
 }
 
 }  // namespace

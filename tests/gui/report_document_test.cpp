@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -394,6 +395,18 @@ TEST(ReportDocument, FontDialogStartsFromTheSelectionAndApplies)
         gui::WaitGone(dialog);
     });
     EXPECT_STREQ(CharFormatAt(8, 10).szFaceName, "Arial");
+
+    // Sizes typed into the box, not in its list, apply as well.
+    for (const char* size : {"13", "15", "30"}) {
+        gui::RunScript([size] {
+            gui::MainCommand(IDM_FMT_FONT);
+            Window dialog = gui::WaitWindow("Carattere");
+            dialog.SetText(cmb3, size);
+            dialog.Click(IDOK);
+            gui::WaitGone(dialog);
+        });
+        EXPECT_EQ(CharFormatAt(8, 10).yHeight, atoi(size) * 20) << size;
+    }
 }
 
 TEST(ReportDocument, NewDocumentStartsFromTheDefaults)

@@ -14,6 +14,7 @@
 
 #include "framework/help.h"
 #include "protectors/selection.h"
+#include "protectors/selection_pages.h"
 #include "resources/resource.h"
 #include "shell/dispatch.h"
 #include "tests/gui/harness.h"
@@ -193,8 +194,10 @@ TEST_F(Selection, UncheckingTheInformationOfTheMethodUnchecksItAndNextGoesOff)
         Press(sheet, PSBTN_BACK);
         EXPECT_EQ(sheet.Title(), "Scelta del metodo di calcolo");
         EXPECT_TRUE(Checked(Page(sheet), IDC_DPI_LA_90));
+        Toggle(Page(sheet), IDC_DPI_HAS_LAEQ);  // no method checked: none is kept
         Cancel(sheet);
     });
+    EXPECT_EQ(g_protectorSelection.method, -1);
     EXPECT_TRUE(gui::MessageBoxes().empty());
 }
 
@@ -326,12 +329,14 @@ TEST_F(Selection, ZerosAndTextThatIsNoNumberAreRefusedAndThePageStays)
         std::string text;
         std::vector<std::string> boxes;
         std::string shownAfter;
+        std::string snr = "25";  // every field is checked, each with its message
     };
     const Case cases[] = {
         {IDC_DPI_SNR_VALUE, "0", {kZero}, "0"},
         {IDC_DPI_LCEQ, "0.0", {kZero}, "0.0"},
         {IDC_DPI_LCEQ, "", {kNotNumeric}, ""},
         {IDC_DPI_LCEQ, "9a5", {kWrongCharacter, kNotNumeric}, "9"},
+        {IDC_DPI_LCEQ, "9a5", {kWrongCharacter, kWrongCharacter, kNotNumeric}, "9", "2,5"},
     };
     for (const Case& c : cases) {
         g_protectorSelection = StartSelection();
@@ -340,7 +345,7 @@ TEST_F(Selection, ZerosAndTextThatIsNoNumberAreRefusedAndThePageStays)
             Window sheet = OpenWizard();
             ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
             Window page = Page(sheet);
-            FillFields(page, {{IDC_DPI_LCEQ, "100"}, {IDC_DPI_SNR_VALUE, "25"}});
+            FillFields(page, {{IDC_DPI_LCEQ, "100"}, {IDC_DPI_SNR_VALUE, c.snr}});
             page.SetText(c.field, c.text);
             Press(sheet, PSBTN_NEXT);
             std::vector<std::string> seen;
@@ -497,13 +502,15 @@ TEST_F(Selection, AFileOfAnotherMethodMovesToItsPageOverTheStaleFields)
     EXPECT_EQ(gui::MessageBoxes().size(), 1u);
 }
 
-TEST_F(Selection, AFileWithoutMethodSwitchesNothingAndChecksNoMethod)
+// A file without METODO loaded on a method page: the page stays, its method
+// is saved back as read; once the page computes, the results are its own.
+TEST_F(Selection, AFileWithoutMethodSwitchesNothingAndThePageThatComputesNamesIt)
 {
     std::string path = Path("vecchio.dpi");
     // No METODO and no LACT; flags written as 2.
     gui::WriteFile(path, "[FONEXA]\r\nTipo=dpi\r\n[SETTINGS]\r\nLIVEFF=88\r\nR1=2\r\nR2=0\r\nLAEQ=2\r\n"
                          "LCEQ=0\r\n[NOISE]\r\nC=1e300\r\nA=91.5\r\n[ATT]\r\nSNR=21\r\n");
-    std::string saved = Path("risalvato.dpi");
+    std::string asRead = Path("risalvato.dpi"), computed = Path("calcolato.dpi");
     gui::RunScript([&] {
         Window sheet = OpenWizard();
         ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
@@ -514,8 +521,17 @@ TEST_F(Selection, AFileWithoutMethodSwitchesNothingAndChecksNoMethod)
         // A level that cannot be shown in the field reads 0, and is refused.
         EXPECT_EQ(page.Text(IDC_DPI_LCEQ), "  0.0");
         EXPECT_EQ(page.Text(IDC_DPI_SNR_VALUE), "21.0");
+        SaveAsOnPage(page, asRead);
         Press(sheet, PSBTN_NEXT);
         EXPECT_EQ(AnswerBox(), kZero);
+        page.SetText(IDC_DPI_LCEQ, "100");
+        Press(sheet, PSBTN_NEXT);
+        ASSERT_EQ(sheet.Title(), "Risultati del calcolo");
+        Window results = Page(sheet);
+        SaveAsOnPage(results, computed);
+        Press(sheet, PSBTN_BACK);
+        EXPECT_EQ(sheet.Title(), "Metodo SNR");
+        // LCeq is not known: SNR is not offered, and leaving keeps no method.
         Press(sheet, PSBTN_BACK);
         Window choice = Page(sheet);
         EXPECT_TRUE(Checked(choice, IDC_DPI_HAS_LAEQ));
@@ -524,14 +540,15 @@ TEST_F(Selection, AFileWithoutMethodSwitchesNothingAndChecksNoMethod)
                        IDC_DPI_USE_CORRECTED_SNR})
             EXPECT_FALSE(Checked(choice, id)) << id;
         EXPECT_FALSE(ButtonEnabled(sheet, kNextButton));
-        SaveAsOnPage(choice, saved);
         Cancel(sheet);
     });
     EXPECT_EQ(g_protectorSelection.method, -1);
     EXPECT_EQ(g_protectorSelection.actionLevel, 85.0);
-    std::vector<std::string> lines = UnpaddedLines(gui::FileLines(saved));
-    for (const char* line : {"LACT=85.0", "R1=1", "LAEQ=1", "METODO=-1", "A=91.5"})
+    std::vector<std::string> lines = UnpaddedLines(gui::FileLines(asRead));
+    for (const char* line : {"LACT=85.0", "R1=1", "LAEQ=1", "METODO=0", "A=91.5"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    lines = UnpaddedLines(gui::FileLines(computed));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "METODO=2"), lines.end());
     EXPECT_EQ(gui::MessageBoxes().size(), 1u);
 }
 
@@ -554,7 +571,8 @@ TEST_F(Selection, ResultsOfAFileWithoutMethodGoBackToTheMethodChoice)
         EXPECT_EQ(sheet.Title(), "Scelta del metodo di calcolo");
         Cancel(sheet);
     });
-    EXPECT_EQ(g_protectorSelection.method, -1);
+    // A number that names no method stays as read, to be saved back so.
+    EXPECT_EQ(g_protectorSelection.method, 7);
     EXPECT_TRUE(gui::MessageBoxes().empty());
 }
 
@@ -661,6 +679,55 @@ TEST_F(Selection, ADroppedFileLoadsAsOpenDoes)
         EXPECT_TRUE(Checked(page, IDC_DPI_Q1_NO));
         Cancel(sheet);
     });
+}
+
+// ---- Correction for the real use -------------------------------------------------------
+
+// The verdict on the level corrected on the results page, saved, reopened;
+// a correction this program does not know loads as none, and is told.
+TEST_F(Selection, ACorrectionJudgesTheCorrectedLevelAndIsSavedAndReopened)
+{
+    std::string path = Path("corretta.dpi"), unknown = Path("ignota.dpi");
+    gui::WriteFile(unknown, "[FONEXA]\r\nTipo=DPI\r\n[SETTINGS]\r\nLIVEFF=75\r\nMETODO=2\r\nCORREZIONE=ISO9999\r\n");
+    // LCeq 100, SNR 25: 75 dBA; foam plugs keep half the SNR, 100 - 12.5.
+    const std::string corrected =
+        "Con l'otoprotettore scelto, il livello di pressione sonora equivalente risultante all'orecchio del "
+        "lavoratore \xe8 pari a 75.0 dBA con l'attenuazione di laboratorio.\r\nCon la correzione Fattore beta "
+        "UNI 9432, Inserti espandibili \xe8 pari a 88.0 dBA.\r\nIl livello d'azione \xe8 85.0 dBA.\r\n"
+        "La protezione offerta dal DPI \xe8 da ritenersi INSUFFICIENTE.";
+    gui::RunScript([&] {
+        Window sheet = OpenWizard();
+        ChooseMethod(sheet, false, true, false, IDC_DPI_USE_SNR);
+        FillFields(Page(sheet), {{IDC_DPI_LCEQ, "100"}, {IDC_DPI_SNR_VALUE, "25"}});
+        Press(sheet, PSBTN_NEXT);
+        Window results = Page(sheet);
+        EXPECT_FALSE(results.Enabled(IDC_DPI_PROTECTOR_KIND));
+        results.Select(IDC_DPI_CORRECTION, 1);
+        EXPECT_EQ(results.Text(IDC_DPI_PROTECTOR_KIND), "Cuffie");
+        results.Select(IDC_DPI_PROTECTOR_KIND, 1);
+        EXPECT_EQ(results.Text(IDC_DPI_REPORT), corrected);
+        SaveAsOnPage(results, path);
+        Cancel(sheet);
+    });
+    EXPECT_NE(gui::ReadFile(path).find("METODO=2\r\nCORREZIONE=UNI9432\r\nTIPODPI=ESPANDIBILI\r\n"),
+              std::string::npos);
+
+    g_protectorSelection = StartSelection();
+    gui::RunScript([&] {
+        Window sheet = OpenWizard();
+        OpenOnPage(Page(sheet), path);
+        for (int page = 0; page < 3; ++page)
+            Press(sheet, PSBTN_NEXT);
+        Window results = Page(sheet);
+        EXPECT_EQ(results.Text(IDC_DPI_PROTECTOR_KIND), "Inserti espandibili");
+        EXPECT_EQ(results.Text(IDC_DPI_REPORT), corrected);
+        OpenOnPage(results, unknown);
+        EXPECT_EQ(results.Text(IDC_DPI_FILE), kUnknownCorrectionNotice + unknown);
+        EXPECT_EQ(results.Text(IDC_DPI_CORRECTION), "Nessuna correzione");
+        EXPECT_EQ(results.Text(IDC_DPI_REPORT), VerdictText("75.0", "85.0", "ACCETTABILE."));
+        Cancel(sheet);
+    });
+    EXPECT_TRUE(gui::MessageBoxes().empty());
 }
 
 // ---- Printout ----------------------------------------------------------------------------

@@ -35,14 +35,14 @@ class ShiftDialog : public testing::Test {
 protected:
     void SetUp() override
     {
-        g_shiftState = InitialShiftState();
+        g_shiftState = g_shiftChoices = InitialShiftState();
         gui::ClearMessageBoxes();
         gui::ClearHelpCalls();
     }
     void TearDown() override
     {
         gui::RunScript([] { gui::MainCommand(IDM_VIEW_DOCUMENT); });
-        g_shiftState = InitialShiftState();
+        g_shiftState = g_shiftChoices = InitialShiftState();
     }
 };
 
@@ -185,12 +185,12 @@ TEST_F(ShiftDialog, RemembersItsInputsAndChoices)
         dialog.Click(IDCANCEL);
         gui::WaitGone(dialog);
     });
-    EXPECT_EQ(g_shiftState.record.years, 20.0);
-    EXPECT_EQ(g_shiftState.record.level, 85.5);
+    EXPECT_EQ(g_shiftChoices.record.years, 20.0);
+    EXPECT_EQ(g_shiftChoices.record.level, 85.5);
     EXPECT_EQ(g_shiftState.record.age, 60.0);
     EXPECT_EQ(g_shiftState.record.sex, 1);
-    EXPECT_EQ(g_shiftState.sexButton, IDC_SHIFT_SEX_FEMALE);
-    EXPECT_EQ(g_shiftState.damageTable, IDC_SHIFT_TABLE_BIO);
+    EXPECT_EQ(g_shiftChoices.sexButton, IDC_SHIFT_SEX_FEMALE);
+    EXPECT_EQ(g_shiftChoices.damageTable, IDC_SHIFT_TABLE_BIO);
 
     gui::RunScript([] {
         Window dialog = Open(IDM_HTLA);

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Checks the user documents the installer ships: each PDF's text, read back
-# with pdftotext, holds its title; the readme is code page 1252 text.
+# with pdftotext, holds its title, and it has 4 to 12 pages and at least two
+# pictures; the readme is code page 1252 text.
 #   check-docs.sh DOCS_DIR
 docs=$1
 status=0
@@ -14,6 +15,13 @@ check() {
     fi
     if ! pdftotext -layout "$file" - | tr -s ' \n' '  ' | grep -qF "$title"; then
         echo "$1: title \"$title\" not found in its text"
+        status=1
+    fi
+    # A manual of its area, with pictures of the real dialogs.
+    pages=$(pdfinfo "$file" | awk '/^Pages:/ { print $2 }')
+    pictures=$(pdfimages -list "$file" | tail -n +3 | wc -l)
+    if [ "${pages:-0}" -lt 4 ] || [ "${pages:-0}" -gt 12 ] || [ "$pictures" -lt 2 ]; then
+        echo "$1: $pages pages and $pictures pictures (4 to 12 pages, at least 2 pictures)"
         status=1
     fi
 }

@@ -43,14 +43,14 @@ TEST(HelpCompiler, SourcesAreReadIntoTopicsInCodePage1252)
     ASSERT_TRUE(Compile("@helptitle Guida\n@contents indice\n"
                         "@topic indice\n@title Indice è\n"
                         "Prima riga\nseconda riga con [un collegamento](altro).\n\n"
-                        "== Titoletto\n- voce\n| fisso 1\n| fisso 2\n"
+                        "== Titoletto\n- voce\n| fisso 1\n| fisso 2\n12. passo\n"
                         "@topic altro\n@map 100110 4030:293 0x20D50125\n@title Altro\nTesto.\n",
                         &project, &error))
         << error;
     ASSERT_EQ(project.topics.size(), 2u);
     const Topic& index = project.topics[0];
     EXPECT_EQ(index.title, "Indice \xE8");
-    ASSERT_EQ(index.paragraphs.size(), 4u);
+    ASSERT_EQ(index.paragraphs.size(), 5u);
     const Paragraph& body = index.paragraphs[0];
     EXPECT_EQ(body.kind, kBody);
     ASSERT_EQ(body.lines[0].size(), 3u);
@@ -61,6 +61,8 @@ TEST(HelpCompiler, SourcesAreReadIntoTopicsInCodePage1252)
     EXPECT_EQ(index.paragraphs[2].kind, kBullet);
     EXPECT_EQ(index.paragraphs[3].kind, kPreformatted);
     EXPECT_EQ(index.paragraphs[3].lines.size(), 2u);
+    EXPECT_EQ(index.paragraphs[4].kind, kBullet);
+    EXPECT_EQ(index.paragraphs[4].marker, "12.");
     EXPECT_EQ(project.topics[1].mapIds, (std::vector<uint32_t>{100110, 0x0FBE0125, 0x20D50125}));
 }
 

@@ -11,7 +11,7 @@ const char kAppPathsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App P
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Fonexa";
 const char kRunOnceKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
-static const char* const kExtensions[] = {".lep", ".lew", ".leg", ".ilg", ".spr", ".spi", ".dpi", ".fnx"};
+static const char* const kExtensions[] = {".lep", ".lew", ".leg", ".ilg", ".spr", ".spi", ".dpi", ".fnx", ".lin"};
 
 std::string Join(const std::string& folder, const std::string& name)
 {

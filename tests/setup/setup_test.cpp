@@ -32,7 +32,7 @@ const char* const kProgramFiles[] = {
     "Esposizione.pdf", "Spettri.pdf",   "SceltaDPI.pdf", "Danno.pdf",       "NIPTS.pdf",         "Rischio.pdf",
     "Previsioni.pdf", "Evoluzione.pdf", "Fonexa.inf",    "Setup.exe",
 };
-const char* const kExtensions[] = {".lep", ".lew", ".leg", ".ilg", ".spr", ".spi", ".dpi", ".fnx"};
+const char* const kExtensions[] = {".lep", ".lew", ".leg", ".ilg", ".spr", ".spi", ".dpi", ".fnx", ".lin"};
 const char kLep[] = "[FONEXA]\r\nTipo=LEPD\r\nTFORM=1\r\nITEMS=1\r\n[LEQ]\r\n1=90\r\n[TIME]\r\n1=480\r\n";
 
 std::string Sample(const char* ext)
@@ -69,11 +69,37 @@ void Press(HWND window, int id)
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(window, id));
 }
 
+// The captions and texts of the process's dialogs, to tell what it shows
+// instead of the box a test waits for.
+std::string ShownDialogs(DWORD process)
+{
+    struct Found {
+        DWORD process;
+        std::string text;
+    } found = {process, ""};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            Found* f = (Found*)data;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char name[16] = "", caption[300] = "";
+            GetClassNameA(window, name, sizeof name);
+            if (owner == f->process && IsWindowVisible(window) && std::string(name) == "#32770") {
+                GetWindowTextA(window, caption, sizeof caption);
+                f->text += std::string(" [") + caption + ": " + e2e::MessageBoxText(window) + "]";
+            }
+            return TRUE;
+        },
+        (LPARAM)&found);
+    return found.text.empty() ? " nessuno" : found.text;
+}
+
 // A message box of the process with this caption and text, answered.
 void Answer(const e2e::Fonexa& process, const std::string& caption, const std::string& text, int button)
 {
     HWND box = process.WaitWindow("#32770", caption.c_str());
-    ASSERT_NE(box, nullptr) << "nessun riquadro \"" << caption << "\" (" << text << ")";
+    ASSERT_NE(box, nullptr) << "nessun riquadro \"" << caption << "\" (" << text << "); mostrati:"
+                            << ShownDialogs(process.Id());
     std::string shown = e2e::MessageBoxText(box);
     if (!shown.empty())
         EXPECT_EQ(shown, text) << caption;
@@ -121,7 +147,7 @@ std::vector<std::string> ExpectedLog(const std::string& f, bool samplesCopied)
     lines.push_back("Creata la chiave: " + f + "\\Fonexa.exe");
     for (const char* ext : kExtensions)
         lines.push_back(std::string("Creata la chiave: Fonexa.File") + ext);
-    for (size_t i = 0; i < 8; ++i)
+    for (size_t i = 0; i < sizeof kExtensions / sizeof kExtensions[0]; ++i)
         lines.push_back("Creata la chiave: Shell\\Open\\Command");
     lines.push_back("Creato il link: " + f + "\\Fonexa.exe");
     lines.push_back("Creato il link: " + f + "\\Fonexa.hlp");
@@ -422,12 +448,67 @@ TEST_F(Setup, AMissingFileStopsTheInstallationWithTheProgressDialogShowingWhatWa
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey));
 }
 
-TEST(SetupProgram, ExportsTheUninstallEntry)
+// A reinstallation from the installed folder, and an uninstallation, that
+// meet what they cannot do: each is told, logged for what was done, and no
+// restart is offered for a removal that was not queued.
+TEST_F(Setup, FailuresOfAReinstallationAndOfTheQueuedRemovalAreTold)
+{
+    Install(kDefault, true);
+    std::string help = Join(kDefault, "Fonexa.hlp"), inf = Join(kDefault, "fonexa.inf");
+    DeleteFileA(help.c_str());
+    auto reinstall = [](const std::string& caption, const std::string& text) {
+        e2e::Fonexa setup(Join(kDefault, "Setup.exe"), "");
+        HWND dialog = FolderDialog(setup);
+        ASSERT_NE(dialog, nullptr);
+        Press(dialog, IDOK);
+        Answer(setup, caption, text, IDOK);
+        Answer(setup, "Installazione fallita o interrotta dall'utente",
+               "Maledetti Klingons! Signor Spock, controlli i danni all'Enterprise!", IDOK);
+        EXPECT_EQ(setup.WaitExit(), 1);
+    };
+    reinstall(help, "Impossibile copiare il file");
+    std::vector<std::string> lines = Lines(Join(kDefault, "setup.log"));
+    ASSERT_EQ(lines.size(), 3u);  // the first line, then "\r\n" before each entry
+    EXPECT_EQ(lines[2], "Copiato il file: " + Join(kDefault, "Fonexa.exe"));
+
+    WriteText(help, "contenuto di Fonexa.hlp");
+    HANDLE held = CreateFileA(inf.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    reinstall(inf, "Impossibile modificare il file");
+    CloseHandle(held);
+
+    DeleteRegTree(HKEY_LOCAL_MACHINE, kRunOnceKey);
+    e2e::Fonexa setup(Join(kDefault, "Setup.exe"), "/remove");
+    Answer(setup, "Disinstallazione di Fonexa",
+           "Siete sicuri di voler rimuovere questo programma dal vostro computer?", IDYES);
+    Answer(setup, kDefault, "Cancellare anche i file con i dati contenuti nella cartella?", IDNO);
+    Answer(setup, kRunOnceKey,
+           "Impossibile pianificare la fine della disinstallazione al prossimo riavvio di Windows: eliminare a "
+           "mano la cartella " + std::string(kDefault),
+           IDOK);
+    EXPECT_EQ(setup.WaitExit(), 0);
+    SetRegText(HKEY_LOCAL_MACHINE, kRunOnceKey, "Fonexa", "");
+    ExpectRemoved(kDefault);
+}
+
+// setup.exe asks for administrator rights, fonexa.exe runs as its user;
+// neither asks for the common controls 6 (the classic look).
+TEST(SetupProgram, ExportsTheUninstallEntryAndBothProgramsCarryTheirManifests)
 {
     HMODULE setup = LoadLibraryExA(g_setupExe.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(setup, nullptr);
     EXPECT_NE(GetProcAddress(setup, "Uninstall"), nullptr);
     FreeLibrary(setup);
+    for (const auto& program : {std::make_pair(g_setupExe, "requireAdministrator"),
+                                std::make_pair(g_fonexaExe, "asInvoker")}) {
+        HMODULE module = LoadLibraryExA(program.first.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        HRSRC found = module ? FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) : nullptr;
+        ASSERT_NE(found, nullptr) << program.first;
+        std::string manifest((const char*)LockResource(LoadResource(module, found)), SizeofResource(module, found));
+        FreeLibrary(module);
+        EXPECT_NE(manifest.find(std::string("level=\"") + program.second + "\""), std::string::npos) << manifest;
+        EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos) << manifest;
+    }
 }
 
 // fonexa.exe started by the shell through what setup registered.

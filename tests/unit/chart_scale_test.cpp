@@ -55,6 +55,19 @@ TEST(ChartScale, ValuesOffTheScaleStayInThePlot)
     EXPECT_EQ(ScaleY(kScaleHearingLoss, -30.0, kTop, kBottom), kTop);
 }
 
+TEST(ChartScale, ACurveLeavingThePlotIsCutAtItsEdgesAlongItsSlope)
+{
+    // From above the plot to below it: cut at y 128 and 896 where it
+    // crosses them; wholly above it: nothing.
+    double x0 = 200, y0 = 28, x1 = 300, y1 = 996;
+    ASSERT_TRUE(ClipToPlotRows(&x0, &y0, &x1, &y1, kTop, kBottom));
+    EXPECT_NEAR(x0, 200 + 100.0 * 100 / 968, 1e-9);
+    EXPECT_NEAR(x1, 200 + 100.0 * 868 / 968, 1e-9);
+    EXPECT_EQ(y0, kTop);
+    x0 = 200, y0 = 28, x1 = 300, y1 = 100;
+    EXPECT_FALSE(ClipToPlotRows(&x0, &y0, &x1, &y1, kTop, kBottom));
+}
+
 TEST(ChartScale, RowsAndSmallPlots)
 {
     EXPECT_EQ(ScaleRows(kScaleHearingLoss), 12);

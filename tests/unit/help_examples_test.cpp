@@ -6,20 +6,31 @@
 
 #include <cstdio>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
+
+#include <cmath>
+#include <cstdlib>
 
 #include "damage/damage_tables.h"
 #include "exposure/daily_exposure.h"
 #include "exposure/group_level.h"
+#include "exposure/legal_class.h"
+#include "exposure/task_uncertainty.h"
 #include "exposure/weekly_exposure.h"
+#include "framework/number_text.h"
+#include "framework/report_text.h"
 #include "iso1999/evolution.h"
 #include "iso1999/model.h"
 #include "iso1999/predictions.h"
 #include "iso1999/risk.h"
 #include "iso1999/shift.h"
+#include "protectors/correction.h"
 #include "protectors/methods.h"
 #include "protectors/verdict.h"
+#include "setup/install_plan.h"
+#include "shell/paste_text.h"
 #include "spectra/attenuation.h"
 #include "spectra/band_table.h"
 #include "spectra/weighting.h"
@@ -39,22 +50,60 @@ const HelpSource kGuideSources[] = {
 #include "guide_sources.inc"
 };
 
-// A guide's source with its lines joined and its blanks folded, so that a
-// phrase broken across lines is found whole.
+std::string TopicText(const std::string& context);
+
+// Blanks and line ends folded to one blank, so that a phrase broken across
+// lines, or laid out in columns, is found whole.
+std::string Folded(const std::string& text)
+{
+    std::string folded;
+    for (char c : text) {
+        bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+        if (!blank)
+            folded += c;
+        else if (!folded.empty() && folded.back() != ' ')
+            folded += ' ';
+    }
+    return folded;
+}
+
+// What a guide's line pulls from a topic, as tools/userdocs/helpms does:
+// ".HELP context" its introduction (the text before the first "=="),
+// ".HELP context Section" that section, ".HELPALL" and ".FIELDS" the whole.
+std::string Pulled(const std::string& line)
+{
+    std::istringstream words(line);
+    std::string directive, context, section, text;
+    words >> directive;
+    while (words >> context) {
+        std::string topic = TopicText(context);
+        if (directive == ".FIELDS" || directive == ".HELPALL") {
+            text += topic + "\n";
+            continue;
+        }
+        if (directive != ".HELP")
+            break;
+        std::getline(words, section);
+        size_t from = section.empty() ? 0 : topic.find("\n==" + section + "\n");
+        size_t to = from == std::string::npos ? from : topic.find("\n== ", from + 1);
+        if (from != std::string::npos)
+            text += topic.substr(from, to == std::string::npos ? to : to - from) + "\n";
+        break;
+    }
+    return text;
+}
+
+// A guide's source with what it pulls from the help topics put in place.
 std::string GuideText(const std::string& file)
 {
     for (const HelpSource& source : kGuideSources) {
         if (file != source.file)
             continue;
-        std::string folded;
-        for (const char* p = source.text; *p; ++p) {
-            bool blank = *p == ' ' || *p == '\n' || *p == '\r' || *p == '\t';
-            if (!blank)
-                folded += *p;
-            else if (!folded.empty() && folded.back() != ' ')
-                folded += ' ';
-        }
-        return folded;
+        std::istringstream lines(source.text);
+        std::string line, text;
+        while (std::getline(lines, line))
+            text += (line[0] == '.' ? Pulled(line) : std::string()) + line + "\n";
+        return Folded(text);
     }
     return std::string();
 }
@@ -92,34 +141,59 @@ std::string Shown(double value, const char* format = "%.1f")
     return first == std::string::npos ? s : s.substr(first);
 }
 
+// The energy of a computed day in dBA-minutes: 10^(LAeq/10) times its minutes.
+double EnergyMinutes(const DailyExposure& day)
+{
+    return std::pow(10.0, day.laeq / 10) * day.totalSeconds / 60;
+}
+
 std::vector<std::string> DailyExample()
 {
     double levels[] = {90, 80}, hours[] = {4, 4};
     DailyExposure two = ComputeDailyExposure(levels, hours, 2, kTimeHours);
     double levels3[] = {95, 85, 70}, minutes[] = {120, 240, 60};
     DailyExposure three = ComputeDailyExposure(levels3, minutes, 3, kTimeMinutes);
+    DailyExposure grinding = ComputeDailyExposure(levels3, minutes, 1, kTimeMinutes);
+    double energy = EnergyMinutes(three);
     return {"/ 2 ) = " + Shown(two.laeq) + " dBA", "= " + Shown(two.lepd) + " dBA",
             "totale è " + Shown(three.totalSeconds / 60, "%.0f") + " min",
-            "LAeq = " + Shown(three.laeq) + " dBA", "Lep,d = " + Shown(three.lepd) + " dBA"};
+            "LAeq = " + Shown(three.laeq) + " dBA", "Lep,d = " + Shown(three.lepd) + " dBA",
+            "= " + Shown(energy / 1e11, "%.2f") + " · 10^11 (minuti)",
+            "= " + Shown(three.laeq) + " dBA", "= " + Shown(three.lepd) + " dBA",
+            "l'" + Shown(100 * EnergyMinutes(grinding) / energy, "%.0f") + " % dell'energia",
+            std::string("nella classe \"") + ClassName(ClassOfExposure(three.lepd)) + "\""};
 }
 
 std::vector<std::string> WeeklyExample()
 {
     double week[kWeekDays] = {85, 85, 90, 85, 85, 0, 0};
     double fiveDays[kWeekDays] = {85, 85, 85, 85, 85, 0, 0};
+    double sixDays[kWeekDays] = {85, 85, 85, 85, 85, 85, 0};
     return {"/ 5 ) = " + Shown(ComputeWeeklyExposure(week)) + " dBA",
-            "danno " + Shown(ComputeWeeklyExposure(fiveDays)) + " dBA"};
+            "danno " + Shown(ComputeWeeklyExposure(fiveDays)) + " dBA",
+            "Sei giorni lavorati a 85 dBA danno " + Shown(ComputeWeeklyExposure(sixDays)) + " dBA"};
 }
 
 std::vector<std::string> GroupExample()
 {
-    double samples[] = {85, 87, 90, 88};
+    double samples[] = {85, 87, 90, 88}, equal[] = {1, 1, 1, 1};
     GroupLevel g = ComputeGroupLevel(samples, 4, 10, 1, 1);  // 95 %, 2 dB
     char message[kGroupMessageSize];
     FormatGroupMessage(g, message, sizeof message);
     EXPECT_TRUE(g.valid);
+    // The half-width at m samples of a group of 10, the one-sided t at 95 %.
+    auto h = [&](int m) { return StudentT(1, m - 1) * g.deviation / std::sqrt(m) * std::sqrt((10.0 - m) / 9); };
+    double spread[] = {80, 100};
     return {"/ 4 = " + Shown(g.mean) + " dBA", "= " + Shown(g.deviation) + " dB",
-            "servono " + std::to_string(g.required) + " campioni", message};
+            "Servono " + std::to_string(g.required) + " campioni", message,
+            Shown(StudentT(1, 2), "%.3f") + " · " + Shown(g.deviation, "%.2f") + " / radice(3) · radice(7/9) = " +
+                Shown(h(3)) + " dB, arrotondato " + Shown(RoundHalfUp(h(3)), "%.0f") + " > 2",
+            Shown(StudentT(1, 3), "%.3f") + " · " + Shown(g.deviation, "%.2f") + " / radice(4) · radice(6/9) = " +
+                Shown(h(4)) + " dB, arrotondato " + Shown(RoundHalfUp(h(4)), "%.0f"),
+            "non supera " + Shown(g.mean + h(4)) + " dBA",
+            "sarebbe " + Shown(ComputeDailyExposure(samples, equal, 4, kTimeHours).laeq) + " dBA",
+            "aritmetica di " + Shown(ComputeGroupLevel(spread, 2, 10, 1, 1).mean) + " dB(A)",
+            "è " + Shown(ComputeDailyExposure(spread, equal, 2, kTimeHours).laeq) + " dB(A)"};
 }
 
 const double kNoise[kOctaveBands] = {80, 85, 88, 90, 87, 84, 78};
@@ -156,11 +230,58 @@ std::vector<std::string> OctaveBandExample()
     return {"LE = " + Shown(le, "%.0f") + " dBA", Verdict(le)};
 }
 
+// LC - LA above 2 dB, where the slope (M - L)/8 of ISO 4869-2 and one read
+// from H and L, (H - L)/8, give different levels.
 std::vector<std::string> HmlExample()
 {
-    double le = HmlMethod(95, 98, 30, 25, 20);
-    return {"arrotondato " + Shown(95 - le, "%.0f") + " dB", "LE = " + Shown(le, "%.0f") + " dBA",
-            Verdict(le)};
+    double le = HmlMethod(100, 105, 32, 25, 17);
+    double fromHL = 100 - RoundLevel(25 - (32.0 - 17) / 8 * 3);
+    EXPECT_NE(le, fromHL);
+    return {"/8 · 3 = " + Shown(HmlPnr(100, 105, 32, 25, 17), "%.0f") + " dB",
+            "LE = " + Shown(le, "%.0f") + " dBA", Verdict(le),
+            "rumore " + Shown(fromHL, "%.0f") + " dBA"};
+}
+
+// A value as the fields show it, with one decimal: what the user copies from
+// the noise spectrum into the wizard.
+double Tenth(double value)
+{
+    char text[32];
+    FormatNumber(text, sizeof text, "%.1f", value);
+    return LeadingNumber(text);
+}
+
+// One noise, the five methods: the table rows as the topic shows them.
+std::vector<std::string> FullSelectionExample()
+{
+    const double noise[kOctaveBands] = {100, 98, 95, 93, 90, 86, 80};
+    double la = Tenth(AWeightedLevel(noise)), lc = Tenth(CWeightedLevel(noise)), snr = 0;
+    EXPECT_TRUE(ComputeSnr(kProtector, &snr));
+    HmlValues hml = ComputeHml(kProtector);
+    bool classL = lc - la > 5;
+    struct Row {
+        const char* method;
+        std::string data;
+        double le;
+    } rows[] = {
+        {"Banda d'ottava", "7 bande del rumore e del DPI", OctaveBandMethod(noise, kProtector)},
+        {"Metodo HML", "LA " + Shown(la) + ", LC " + Shown(lc) + "; H, M, L", HmlMethod(la, lc, hml.h, hml.m, hml.l)},
+        {"SNR", "LC " + Shown(lc) + "; SNR " + Shown(snr, "%.0f"), SnrMethod(lc, snr)},
+        {"SNR corretto", "LA " + Shown(la) + "; SNR " + Shown(snr, "%.0f"), CorrectedSnrMethod(la, snr)},
+        {"Controllo HML", "LA " + Shown(la) + ", classe " + (classL ? "L" : "HM") + "; H, M, L",
+         HmlCheckMethod(la, classL, hml.h, hml.m, hml.l).le},
+    };
+    std::vector<std::string> shown = {"LA = " + Shown(la) + " dBA e LC = " + Shown(lc) + " dBC",
+                                      "LC - LA = " + Shown(lc - la) + " dB",
+                                      "= " + Shown(HmlPnr(la, lc, hml.h, hml.m, hml.l)) + " dB"};
+    for (const Row& row : rows) {
+        std::string verdict = ProtectionVerdict(row.le, 85);
+        char line[160];
+        snprintf(line, sizeof line, "| %-17s%-31s%s dBA  %s", row.method, row.data.c_str(),
+                 Shown(row.le).c_str(), verdict.substr(0, verdict.size() - 1).c_str());
+        shown.push_back(line);
+    }
+    return shown;
 }
 
 std::vector<std::string> HmlCheckExample()
@@ -180,6 +301,50 @@ std::vector<std::string> CorrectedSnrExample()
 {
     double le = CorrectedSnrMethod(95, 25);
     return {"LE = 95 - 18 = " + Shown(le, "%.0f") + " dBA", Verdict(le)};
+}
+
+// The welders' day of ISO 9612 annex D, with or without the durations'
+// uncertainties.
+UncertaintyAssessment WelderDay(bool durationsUncertain)
+{
+    UncertaintyTexts texts;
+    texts.instrumentClass = 2;
+    texts.tasks = {{"Riunioni", "1.5", "0", {"70", "70", "70"}},
+                   {"Saldatura", "5", durationsUncertain ? "1" : "0", {"80.1", "82.2", "79.6"}},
+                   {"Taglio", "1.5", durationsUncertain ? "0.5" : "0",
+                    {"86.5", "92.4", "89.3", "93.2", "87.8", "86.2"}}};
+    return AssessUncertainty(texts);
+}
+
+std::vector<std::string> UncertaintyExample()
+{
+    UncertaintyAssessment a = WelderDay(true);
+    std::vector<std::string> shown;
+    for (int m = 1; m < 3; ++m) {
+        const TaskOutcome& t = a.outcome.tasks[m];
+        shown.push_back("LAeq,T = " + Shown(t.laeq) + " dB(A), Lex,8h,m = " + Shown(t.lex) +
+                        " dB(A), u1a = " + Shown(t.u1a) + " dB");
+    }
+    shown.push_back("Lex,8h = " + Shown(a.outcome.lex) + " dB(A), u = " + Shown(a.outcome.u) +
+                    " dB, U = " + Shown(a.outcome.expanded) + " dB, Lex,8h + U = " + Shown(a.cautious) +
+                    " dB(A)");
+    shown.push_back("U scende a " + Shown(WelderDay(false).outcome.expanded) + " dB");
+    return shown;
+}
+
+// LCeq 100 dBC, SNR 25 dB, judged with each correction.
+std::vector<std::string> CorrectionExample()
+{
+    auto judged = [](int correction, int kind) {
+        ProtectorSelection s = StartSelection();
+        s.method = kMethodSnr, s.lceq = 100, s.snr = 25, s.effectiveLevel = SnrMethod(100, 25);
+        s.correction = correction, s.protectorKind = kind;
+        std::string word = ProtectionVerdict(JudgedLevelOf(s).level, 85.0);
+        return "LE = " + Shown(JudgedLevelOf(s).level, "%.0f") + " dBA (" +
+               word.substr(0, word.size() - 1) + ")";
+    };
+    return {judged(kCorrectionNone, kKindNone), judged(kCorrectionUniBeta, kKindFoamPlugs),
+            judged(kCorrectionHse, kKindNone), judged(kCorrectionDguv, kKindFoamPlugs)};
 }
 
 std::vector<std::string> ResultsExample()
@@ -264,6 +429,45 @@ std::vector<std::string> EvolutionExample()
                 " % al frattile scelto del " + Shown(state.record.fractile * 100, "%.0f") + " %"};
 }
 
+// The registry texts and the log line of an installation into the folder
+// proposed by setup.
+std::vector<std::string> InstallationExample()
+{
+    char program[kPathCapacity], icon[kPathCapacity], command[kPathCapacity], type[64],
+        uninstall[kPathCapacity], queued[kCommandCapacity], log[64];
+    EXPECT_TRUE(ProgramPathValue(program, sizeof program, kDefaultFolder));
+    EXPECT_TRUE(IconValue(icon, sizeof icon, kDefaultFolder));
+    EXPECT_TRUE(OpenCommandValue(command, sizeof command, kDefaultFolder));
+    EXPECT_TRUE(FileTypeId(type, sizeof type, ".lep"));
+    EXPECT_TRUE(UninstallStringValue(uninstall, sizeof uninstall, kDefaultFolder));
+    EXPECT_TRUE(InfUninstallCommand(queued, sizeof queued, false, kDefaultFolder));
+    EXPECT_TRUE(LogHeader(log, sizeof log, 7, 12, 2026, 9, 5, 0));
+    std::string header(log);
+    return {std::string("cartella proposta ") + kDefaultFolder, std::string("Fonexa.exe           ") + program,
+            std::string(".lep                           ") + type, std::string("DefaultIcon    ") + icon,
+            std::string("Command         ") + command, std::string("Uninstall\\Fonexa               ") + uninstall,
+            std::string("riavvio è ") + queued + ".", "\"" + header.substr(0, header.size() - 2) + "\""};
+}
+
+// The end of the daily report of the Lep,d example, as C&opia puts it on the
+// clipboard under the Italian list separator; pasted, each ";" is a tab.
+std::vector<std::string> ReportExample()
+{
+    double levels[] = {95, 85, 70}, minutes[] = {120, 240, 60};
+    DailyExposure day = ComputeDailyExposure(levels, minutes, 3, kTimeMinutes);
+    char laeq[16], total[16], lepd[16], comma[16];
+    FormatNumber(laeq, sizeof laeq, "%4.1f", day.laeq);
+    FormatNumber(total, sizeof total, "%6.0f", day.totalSeconds / 60);
+    FormatNumber(lepd, sizeof lepd, "%4.1f", day.lepd);
+    DecimalComma(comma, sizeof comma, lepd);
+    std::string last = std::string("Lep,d (dBA):;;") + comma;
+    EXPECT_EQ(CsvAsTabs(last.c_str(), last.size(), ';'), std::string("Lep,d (dBA):\t\t") + comma);
+    DecimalComma(comma, sizeof comma, laeq);
+    return {std::string("Livello equivalente (dBA):;;") + comma,
+            std::string("Tempo di esposizione (minuti):;;") + total, last,
+            std::string("si legge ") + lepd + "."};
+}
+
 struct Example {
     const char* topic;
     std::function<std::vector<std::string>()> shown;
@@ -275,6 +479,7 @@ const std::vector<Example>& Examples()
         {"lepd", DailyExample},
         {"lepw", WeeklyExample},
         {"leqgruppi", GroupExample},
+        {"incertezza", UncertaintyExample},
         {"spettro", SpectrumExample},
         {"attenuazione", AttenuationExample},
         {"dpi_banda", OctaveBandExample},
@@ -283,6 +488,10 @@ const std::vector<Example>& Examples()
         {"dpi_snr", SnrExample},
         {"dpi_snr_corretto", CorrectedSnrExample},
         {"dpi_risultati", ResultsExample},
+        {"dpi_correzione", CorrectionExample},
+        {"dpi_esempio", FullSelectionExample},
+        {"installazione", InstallationExample},
+        {"modifica", ReportExample},
         {"danno", DamageExample},
         {"nipts", NiptsExample},
         {"htla", HtlaExample},
@@ -324,72 +533,36 @@ TEST(HelpExamples, EveryTopicWithAnExampleIsRecomputed)
     }
 }
 
-// The user guides repeat the examples of the help topics in their own words.
+// The user guides pull the worked examples from the help topics: each guide
+// shows every number of the examples of its area.
 TEST(HelpExamples, TheUserGuidesShowTheSameNumbers)
 {
-    double levels[] = {90, 80}, hours[] = {4, 4};
-    double levels3[] = {95, 85, 70}, minutes[] = {120, 240, 60};
-    double week[kWeekDays] = {85, 85, 90, 85, 85, 0, 0};
-    double samples[] = {85, 87, 90, 88};
-    GroupLevel group = ComputeGroupLevel(samples, 4, 10, 1, 1);
-    double snr = 0;
-    ComputeSnr(kProtector, &snr);
-    HmlValues hml = ComputeHml(kProtector);
-    EarLosses left = {{15, 20, 30, 45, 60, 55}}, right = {{10, 15, 25, 40, 50, 50}};
-    Iso1999Input median = Worker(0.5);
-    RiskPercentages risk =
-        RiskPercentagesOf(ScanRisk(InitialRiskState().record, kCriterionIso1999_90));
-    PredictionState prediction = InitialPredictionState();
-    EvolutionState evolution = InitialEvolutionState();
-    auto verdict = [](double le) {
-        std::string word = ProtectionVerdict(le, 85.0);
-        return "LE = " + Shown(le, "%.0f") + " dBA (" + word.substr(0, word.size() - 1) + ")";
-    };
     struct Guide {
         const char* file;
-        std::vector<std::string> shown;
+        std::vector<std::string> topics;
     };
     const Guide guides[] = {
-        {"Esposizione.ms",
-         {"Lep,d = " + Shown(ComputeDailyExposure(levels, hours, 2, kTimeHours).lepd) + " dBA",
-          "Lep,d = " + Shown(ComputeDailyExposure(levels3, minutes, 3, kTimeMinutes).lepd) + " dBA",
-          "Lep,w = " + Shown(ComputeWeeklyExposure(week)) + " dBA",
-          "Leq,gruppo = " + Shown(group.mean) + " dBA, s = " + Shown(group.deviation) + " dB, servono " +
-              std::to_string(group.required) + " campioni"}},
-        {"Spettri.ms",
-         {"Pesato A = " + Shown(AWeightedLevel(kNoise)) + " dBA",
-          "Pesato C = " + Shown(CWeightedLevel(kNoise)) + " dBC", "SNR = " + Shown(snr) + " dB",
-          "H = " + Shown(hml.h) + " dB", "M = " + Shown(hml.m) + " dB",
-          "L = " + Shown(hml.l) + " dB"}},
-        {"SceltaDPI.ms",
-         {verdict(SnrMethod(98, 25)), verdict(CorrectedSnrMethod(95, 25)),
-          verdict(HmlMethod(95, 98, 30, 25, 20))}},
-        {"Danno.ms",
-         {"= " + Shown(ComputeEarDamage(left, kDamageTableNew), "%.2f") + " %",
-          "= " + Shown(ComputeEarDamage(right, kDamageTableNew), "%.2f") + " %",
-          "= " + Shown(CombineEarDamage(left, right, kDamageTableNew, kCombineIndustria, false), "%.2f") + " %",
-          "= " + Shown(CombineEarDamage(left, right, kDamageTableNew, kCombineAgricoltura, false), "%.2f") + " %"}},
-        {"NIPTS.ms",
-         {"= " + Shown(ComputeNipts(median)) + " dB", "= " + Shown(ComputeHtla(median)) + " dB",
-          "= " + Shown(ComputeHtlan(median)) + " dB"}},
-        {"Rischio.ms",
-         {"dal " + Shown(risk.nonExposed, "%.0f") + " % dei non esposti e dal " +
-              Shown(risk.exposed, "%.0f") + " % degli esposti",
-          "del " + Shown(risk.noise, "%.0f") + " %"}},
-        {"Previsioni.ms",
-         {Shown(PredictionNipts(prediction, 10, 0)) + " dB a 88 dBA e " +
-          Shown(PredictionNipts(prediction, 10, 4)) + " dB a 92 dBA"}},
-        {"Evoluzione.ms",
-         {"del " + Shown(EvolutionDamage(evolution, 40, 0.05)) + " % al frattile 5 %, dello " +
-          Shown(EvolutionDamage(evolution, 40, 0.5)) + " % al 50 % e dell'" +
-          Shown(EvolutionDamage(evolution, 40, evolution.record.fractile)) + " %"}},
+        {"Installazione.ms", {"installazione"}},
+        {"Documento.ms", {"modifica"}},
+        {"Esposizione.ms", {"lepd", "lepw", "leqgruppi", "incertezza"}},
+        {"Spettri.ms", {"spettro", "attenuazione"}},
+        {"SceltaDPI.ms", {"dpi_banda", "dpi_hml", "dpi_controllo", "dpi_snr", "dpi_snr_corretto",
+                          "dpi_risultati", "dpi_esempio", "dpi_correzione"}},
+        {"Danno.ms", {"danno"}},
+        {"NIPTS.ms", {"nipts", "htla", "htlan"}},
+        {"Rischio.ms", {"rischio"}},
+        {"Previsioni.ms", {"previsioni"}},
+        {"Evoluzione.ms", {"evoluzione"}},
     };
     for (const Guide& guide : guides) {
         std::string text = GuideText(guide.file);
         ASSERT_FALSE(text.empty()) << "no guide " << guide.file;
-        for (const std::string& shown : guide.shown)
-            EXPECT_NE(text.find(shown), std::string::npos)
-                << guide.file << " does not show \"" << shown << "\"";
+        for (const std::string& topic : guide.topics)
+            for (const Example& example : Examples())
+                if (topic == example.topic)
+                    for (const std::string& shown : example.shown())
+                        EXPECT_NE(text.find(Folded(shown)), std::string::npos)
+                            << guide.file << " does not show \"" << shown << "\"";
     }
 }
 

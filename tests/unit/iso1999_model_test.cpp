@@ -66,17 +66,20 @@ TEST(Iso1999Nipts, MedianAtTwentyYears)
     EXPECT_NEAR(ComputeNipts(Record(20, 90, 0, 1, 4000, 0.5)), 12.9433, 1e-4);
 }
 
-TEST(Iso1999Nipts, BelowTenYearsTheMedianIsScaledAndTheSpreadsUseTheRealTime)
+TEST(Iso1999Nipts, BelowTenYearsEveryFractileIsItsTenYearValueScaled)
 {
-    // N50 = 0.05 * 225 * log10 6 / log10 11 = 8.40624
+    // 95 dBA, 4000 Hz: at 10 years 20 dB + 1.645 x 5.6 at 5 %, - 1.645 x 5.6
+    // at 95 %, scaled by log10 2 / log10 11 at 1 year, log10 3 / log10 11 at 2.
+    const double expected[2][3] = {{8.44416, 5.78130, 3.11843}, {13.38368, 9.16314, 4.94260}};
+    for (int t = 1; t <= 2; ++t)
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(ComputeNipts(Record(t, 95, 0, 1, 4000, 0.05 + 0.45 * i)), expected[t - 1][i], 1e-5);
+    // 90 dBA, 5 years: N50 = 0.05 * 225 * log10 6 / log10 11 = 8.40624
     EXPECT_NEAR(ComputeNipts(Record(5, 90, 0, 1, 4000, 0.5)), 8.40624, 1e-5);
-    // du = (0.005 + 0.009 log10 5) 225 = 2.54041; N50 + 1.282 du
-    EXPECT_NEAR(ComputeNipts(Record(5, 90, 0, 1, 4000, 0.10)), 11.66306, 1e-5);
-    // dl = (0.016 - 0.002 log10 5) 225 = 3.28546; N50 - 1.282 dl
-    EXPECT_NEAR(ComputeNipts(Record(5, 90, 0, 1, 4000, 0.90)), 4.19428, 1e-5);
     // At exactly 10 years both forms agree: (u + v) D
     EXPECT_NEAR(ComputeNipts(Record(10, 90, 0, 1, 4000, 0.5)), 11.25, kTol);
-    EXPECT_NEAR(ComputeNipts(Record(9.999999, 90, 0, 1, 4000, 0.5)), 11.25, 1e-5);
+    EXPECT_NEAR(ComputeNipts(Record(9.999999, 90, 0, 1, 4000, 0.10)),
+                ComputeNipts(Record(10, 90, 0, 1, 4000, 0.10)), 1e-5);
 }
 
 TEST(Iso1999Nipts, FiftyFivePercentRowAfterRepeatedSums)

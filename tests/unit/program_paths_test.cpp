@@ -42,6 +42,7 @@ TEST(CommandForExtension, EachTypeOpensItsCalculator)
     EXPECT_EQ(CommandForExtension("a.spi"), IDM_ATTENUATION_SPECTRUM);
     EXPECT_EQ(CommandForExtension("a.dpi"), IDM_PROTECTOR_SELECTION);
     EXPECT_EQ(CommandForExtension("relazione.fnx"), IDM_DOCUMENT);
+    EXPECT_EQ(CommandForExtension("saldatori.LIN"), IDM_UNCERTAINTY);
 }
 
 TEST(CommandForExtension, OtherNamesOpenNothing)

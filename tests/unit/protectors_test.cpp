@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "protectors/correction.h"
 #include "protectors/methods.h"
+#include "protectors/selection.h"
 #include "protectors/verdict.h"
 
 namespace {
@@ -138,6 +142,67 @@ TEST(ProtectorVerdict, Text)
     char small[20];
     BuildVerdictText(77, 85, small, sizeof small);
     EXPECT_EQ(std::string(small), "Con l'otoprotettore");
+}
+
+// Each correction and type on each method, by hand: attenuation x beta (muffs 0.75, foam 0.5,
+// pre-moulded 0.3), - 4 dB (HSE), - KS (foam 9; pre-moulded, banded, muffs 5; custom 3).
+TEST(ProtectorCorrection, EachCorrectionAndTypeOnEachMethod)
+{
+    struct Case {
+        int method;
+        double laeq, lceq, h, m, l, snr;
+        int classL, correction, kind;
+        double level;  // against LA 85
+        const char* verdict;
+    };
+    const int N = kCorrectionNone, B = kCorrectionUniBeta, U = kCorrectionHse, D = kCorrectionDguv;
+    const Case cases[] = {
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, N, kKindNone, 75, "ACCETTABILE."},  // LE 75
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, B, kKindEarmuffs, 81, "ACCETTABILE."},         // 100 - 18.75
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, B, kKindFoamPlugs, 88, "INSUFFICIENTE."},      // 100 - 12.5
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, B, kKindPremouldedPlugs, 93, "INSUFFICIENTE."},
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, U, kKindNone, 79, "BUONA."},
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, D, kKindFoamPlugs, 84, "ACCETTABILE."},
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, D, kKindPremouldedPlugs, 80, "BUONA."},
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, D, kKindBandedPlugs, 80, "BUONA."},
+        {kMethodSnr, 0, 100, 0, 0, 0, 25, 0, D, kKindCustomMoulded, 78, "BUONA."},
+        {kMethodCorrectedSnr, 95, 0, 0, 0, 0, 20, 0, B, kKindFoamPlugs, 92, "INSUFFICIENTE."},  // 95 - (10 - 7)
+        {kMethodHml, 90, 96, 30, 25, 20, 0, 0, B, kKindEarmuffs, 73, "ACCETTABILE."},  // PNR 16.875 (LE 67)
+        {kMethodHmlCheck, 95, 0, 30, 25, 20, 0, 0, B, kKindFoamPlugs, 83, "ACCETTABILE."},  // M: 95 - 12.5
+        {kMethodHmlCheck, 120, 0, 30, 20, 10, 0, 0, B, kKindEarmuffs, 98, "INSUFFICIENTE."},  // H stays: 120 - 22.5
+        {kMethodHmlCheck, 100, 0, 30, 25, 18.5, 0, 1, D, kKindEarmuffs, 87, "INSUFFICIENTE."},  // L: 100 - 13.5
+        {kMethodOctaveBand, 0, 0, 0, 0, 0, 0, 0, B, kKindEarmuffs, 73, "ACCETTABILE."},  // 73.01 (LE 66.76)
+    };
+    const double noise[7] = {80, 85, 88, 90, 87, 84, 78}, attenuation[7] = {15, 18, 22, 28, 32, 38, 36};
+    for (const Case& c : cases) {
+        ProtectorSelection s = StartSelection();
+        s.method = c.method, s.laeq = c.laeq, s.lceq = c.lceq, s.h = c.h, s.m = c.m, s.l = c.l, s.snr = c.snr;
+        s.classL = c.classL, s.correction = c.correction, s.protectorKind = c.kind, s.effectiveLevel = 75;
+        std::copy(noise, noise + 7, s.noise);
+        std::copy(attenuation, attenuation + 7, s.attenuation);
+        JudgedLevel judged = JudgedLevelOf(s);
+        EXPECT_EQ(judged.corrected, c.correction != N);
+        EXPECT_EQ(judged.level, c.level) << c.method << " " << c.correction << " " << c.kind;
+        EXPECT_STREQ(ProtectionVerdict(judged.level, 85), c.verdict) << c.level;
+    }
+    // A type its source does not list is no correction; without a method LE stays.
+    ProtectorSelection s = StartSelection();
+    s.effectiveLevel = 75, s.correction = kCorrectionUniBeta, s.protectorKind = kKindBandedPlugs;
+    EXPECT_FALSE(JudgedLevelOf(s).corrected || JudgedLevelOf(s).notApplied);
+    s.correction = kCorrectionHse, s.protectorKind = kKindNone;
+    EXPECT_TRUE(JudgedLevelOf(s).notApplied && JudgedLevelOf(s).level == 75);
+}
+
+TEST(ProtectorCorrection, ThePrintoutNamesTheCorrectionAndJudgesTheCorrectedLevel)
+{
+    ProtectorSelection s = StartSelection();
+    s.method = kMethodSnr, s.lceq = 100, s.snr = 25, s.effectiveLevel = 75;
+    s.correction = kCorrectionUniBeta, s.protectorKind = kKindFoamPlugs;
+    std::vector<std::string> printed = SelectionPrintLines(s);
+    EXPECT_EQ(std::vector<std::string>(printed.end() - 4, printed.end()),
+              (std::vector<std::string>{"Correzione per l'uso reale: Fattore beta UNI 9432, Inserti espandibili",
+                                        "Livello corretto: 88.0 dBA", "Il livello d'azione è: 85.0 dBA",
+                                        "La protezione offerta dal DPI è da ritenersi INSUFFICIENTE."}));
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ const char* const kMainToolbar[] = {
     "lepd",         "error",        "damage",      "risk",           "help",
     "predictions",  "evolution",    "nipts",       "htla",           "htlan",
     "noise_spectrum", "protector_selection", "protector_computation", "protector_spectrum",
-    "group_leq",    "lepw",         "document",
+    "group_leq",    "lepw",         "document",    "uncertainty",
 };
 
 // Image order of bitmap 168, the formatting toolbar.
@@ -64,6 +64,7 @@ const MenuBitmap kMenuBitmaps[] = {
     {"INCOLLA", "paste"},
     {"TAGLIA", "cut"},
     {"DOCUMENTO", "document"},
+    {"INCERTEZZA", "uncertainty"},
 };
 
 const int kIconSizes[] = {16, 32, 48};

@@ -248,7 +248,7 @@ Record ParagraphRecord(const Paragraph& paragraph)
         return b.Finish(10, 6, 0, 0);
     case kBullet:
         b.Command(FontCommand(kFontBody));
-        b.Text("\x95 ");
+        b.Text(paragraph.marker.empty() ? std::string("\x95 ") : paragraph.marker + " ");
         b.Spans(paragraph.lines[0]);
         return b.Finish(0, 6, 16, -10);
     case kPreformatted:

@@ -86,6 +86,15 @@ std::vector<Span> ParseSpans(const std::string& line)
     return spans;
 }
 
+// "12. text": the length of the step number, 0 for any other line.
+size_t StepNumberLength(const std::string& line)
+{
+    size_t n = 0;
+    while (n < line.size() && n < 3 && line[n] >= '0' && line[n] <= '9')
+        ++n;
+    return n > 0 && line.compare(n, 2, ". ") == 0 ? n : 0;
+}
+
 struct Reader {
     HelpProject* project;
     std::string path;
@@ -188,6 +197,9 @@ bool BodyLine(Reader& r, const std::string& line, std::string* error)
         r.Flush();
     } else if (line.compare(0, 2, "- ") == 0) {
         r.Start(kBullet, Trim(line.substr(2)));
+    } else if (size_t n = StepNumberLength(line)) {
+        r.Start(kBullet, Trim(line.substr(n + 2)));
+        r.pending.marker = line.substr(0, n + 1);
     } else if (line[0] == '|') {
         std::string text = line.size() > 2 ? line.substr(2) : std::string();
         if (!r.open || r.pending.kind != kPreformatted) {

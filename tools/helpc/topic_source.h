@@ -20,6 +20,7 @@ enum ParagraphKind { kBody, kHeading, kBullet, kPreformatted, kTitle };
 struct Paragraph {
     ParagraphKind kind = kBody;
     std::vector<std::vector<Span>> lines;
+    std::string marker;  // a bullet's mark: "" for the bullet sign, "1." for a step
 };
 
 struct Topic {

@@ -14,12 +14,16 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # winpath /unix/path: the same file on Wine's drive Z:
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 
-# session 'STEPS': runs the steps (shell code) in a new display with openbox;
-# inside, "shot NAME" saves the screen as OUT/NAME.png and "wait_title T"
-# waits up to 20 s for a window titled T.
+# session 'STEPS': runs the steps (shell code) in a new display with openbox
+# (1024 x 768, or the size in SCREEN, as "640x480x24"); inside, "shot NAME"
+# saves the screen as OUT/NAME.png, "figure NAME" the active window with its
+# frame as OUT/guide-NAME.png (a picture of the user guides,
+# tools/userdocs/figures.sh) and "wait_title T" waits up to 20 s for a window
+# titled T.
 session() {
-    xvfb-run -a -s '-screen 0 1024x768x24' sh -c "
+    xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" sh -c "
         shot() { sleep 1; import -window root '$out'/\$1.png; }
+        figure() { sleep 1; '$here/shots/figure.sh' '$out'/guide-\$1.png; }
         wait_title() { i=0; while [ \$i -lt 40 ] && ! xdotool search --name \"\$1\" >/dev/null 2>&1; do sleep 0.5; i=\$((i+1)); done; sleep 1; }
         openbox >/dev/null 2>&1 &
         sleep 1

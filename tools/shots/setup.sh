@@ -31,6 +31,7 @@ wine reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\Fonexa
 
 xvfb-run -a -s '-screen 0 1024x768x24' sh -c "
     shot() { sleep 1; import -window root '$out'/\$1.png; }
+    figure() { sleep 1; '$tools/shots/figure.sh' '$out'/guide-\$1.png; }
     wait_title() { i=0; while [ \$i -lt 40 ] && ! xdotool search --name \"\$1\" >/dev/null 2>&1; do sleep 0.5; i=\$((i+1)); done; sleep 1; }
     openbox >/dev/null 2>&1 &
     sleep 1
@@ -38,6 +39,7 @@ xvfb-run -a -s '-screen 0 1024x768x24' sh -c "
     wait_title 'Installazione di Fonexa'
     sleep 2
     shot setup-folder-dialog
+    figure installazione-cartella
     xdotool key alt+c; wait_title 'Cerca cartella|Sfoglia|Browse'; shot setup-folder-browser
     xdotool key Escape; sleep 1
     xdotool key Return; wait_title 'C:.OTREM.Fonexa'; shot setup-create-folder
@@ -49,12 +51,13 @@ xvfb-run -a -s '-screen 0 1024x768x24' sh -c "
     sleep 1
     xdotool key Return; wait_title 'Evoluzione.pdf'
     xdotool search --name 'Evoluzione.pdf' windowmove 330 560; shot setup-progress
+    import -window \$(xdotool search --name 'Installazione di Fonexa in corso' | head -1) -frame '$out'/guide-installazione-copia.png
     xdotool key Return; wait_title 'Installazione fallita'; shot setup-failure
     xdotool key Return; sleep 2
 
     wine 'C:\\OTREM\\Fonexa\\Setup.exe' /remove &
     wait_title 'Disinstallazione di Fonexa'; shot setup-remove-question
-    xdotool key Return; wait_title 'C:.OTREM.Fonexa'; shot setup-remove-data
+    xdotool key Return; wait_title 'C:.OTREM.Fonexa'; shot setup-remove-data; figure installazione-rimozione
     xdotool key n; wait_title 'Disinstallazione di Fonexa'; shot setup-remove-restart
     xdotool key n; sleep 1
     wineserver -k

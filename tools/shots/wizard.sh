@@ -15,6 +15,9 @@ dpi 2 snr.dpi
 dpi 1 snrcorretto.dpi
 dpi 3 controllo.dpi
 dpi 4 hml.dpi
+# A file of other values and no METODO: loaded on a method page, it fills the
+# page, which stays.
+printf '[FONEXA]\r\nTipo=DPI\r\n[SETTINGS]\r\nLACT=85.0\r\nLIVEFF=0.0\r\nR1=1\r\nR2=1\r\nLAEQ=1\r\nLCEQ=1\r\nBDO=0\r\n[NOISE]\r\nA=94.5\r\nC=97.0\r\n[ATT]\r\nH=30.0\r\nM=24.0\r\nL=19.0\r\nSNR=27.0\r\n' > "$samples/senzametodo.dpi"
 
 # open_file FILE: "A&pri..." on the current page, the file typed, the
 # method-change message shown and answered.
@@ -40,7 +43,13 @@ session "
     shot wizard-6-hml-check
     open_file hml.dpi wizard-method-change-message-4
     shot wizard-7-hml
+    xdotool key alt+p; wait_title 'Caricamento file di dati'
+    xdotool type --delay 20 '$(winpath "$samples")\\'senzametodo.dpi; xdotool key Return; sleep 2
+    shot wizard-method-page-after-load
     xdotool key Return; wait_title 'Risultati del calcolo'
     shot wizard-8-results
+    xdotool key alt+c; sleep 1; xdotool key Down; sleep 1
+    xdotool key alt+t; sleep 1; xdotool key Down; sleep 1
+    shot wizard-9-results-correction
 "
 rm -f "$out"/wizard-method-change-message-[234].png
