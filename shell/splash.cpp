@@ -116,6 +116,11 @@ void ShowSplash(HINSTANCE instance, HWND owner, UINT milliseconds, bool onTop)
     int width = 480, height = 280;
     int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    CreateWindowExA((onTop ? WS_EX_TOPMOST : 0) | WS_EX_TOOLWINDOW, kSplashClass, "", WS_POPUP | WS_VISIBLE, x, y,
-                    width, height, owner, nullptr, instance, (LPVOID)(UINT_PTR)milliseconds);
+    HWND splash = CreateWindowExA((onTop ? WS_EX_TOPMOST : 0) | WS_EX_TOOLWINDOW, kSplashClass, "",
+                                  WS_POPUP, x, y, width, height, owner, nullptr, instance,
+                                  (LPVOID)(UINT_PTR)milliseconds);
+    // Shown without taking the activation, which the main window takes
+    // right after: activating both costs a round of focus messages.
+    if (splash)
+        ShowWindow(splash, SW_SHOWNOACTIVATE);
 }
