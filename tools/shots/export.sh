@@ -37,7 +37,9 @@ session "
     sleep 0.5
     xdotool key ctrl+Insert; sleep 1
     shot export-graph-selection
-    xdotool key alt+f; sleep 0.5; xdotool key l
+    # Down to Sa&lva con nome...: Wine runs the first item of a repeated
+    # access key, and Riepi&logo cartella... comes first.
+    xdotool key alt+f; sleep 0.5; xdotool key Down Down Down Down Return
     wait_title 'Salvataggio file di dati'
     shot export-save-bitmap
     xdotool type '$bmp'; xdotool key Return; sleep 2

@@ -23,7 +23,7 @@ winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 session() {
     xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" sh -c "
         shot() { sleep 1; import -window root '$out'/\$1.png; }
-        figure() { sleep 1; '$here/shots/figure.sh' '$out'/guide-\$1.png; }
+        figure() { sleep 1; '$here/userdocs/figure.sh' '$out'/guide-\$1.png; }
         wait_title() { i=0; while [ \$i -lt 40 ] && ! xdotool search --name \"\$1\" >/dev/null 2>&1; do sleep 0.5; i=\$((i+1)); done; sleep 1; }
         openbox >/dev/null 2>&1 &
         sleep 1
