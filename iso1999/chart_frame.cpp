@@ -111,11 +111,6 @@ void DrawXTitle(HDC dc, const RECT& band, const char* text)
     BoxText(dc, band, text, DT_CENTER | DT_VCENTER, kChartGrey);
 }
 
-void DrawYTitle(HDC dc, const RECT& band, const char* text)
-{
-    BoxText(dc, band, text, DT_RIGHT | DT_VCENTER, kChartGrey);
-}
-
 namespace {
 
 int TextWidth(HDC dc, const char* text)
@@ -124,6 +119,19 @@ int TextWidth(HDC dc, const char* text)
     GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
     return extent.cx;
 }
+
+}  // namespace
+
+void DrawYTitle(HDC dc, const RECT& band, const char* text)
+{
+    // On a narrow chart "Danno (%)" is wider than the band left of the plot:
+    // it then starts at the band's left edge and runs on over the empty
+    // space above the plot, instead of losing its beginning.
+    bool fits = TextWidth(dc, text) <= band.right - band.left;
+    BoxText(dc, band, text, (fits ? DT_RIGHT : DT_LEFT | DT_NOCLIP) | DT_VCENTER, kChartGrey);
+}
+
+namespace {
 
 // The font selected in dc at a percentage of its size, selected in its place
 // for the life of the object.

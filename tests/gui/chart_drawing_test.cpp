@@ -283,6 +283,17 @@ TEST_F(ChartDrawing, ALongTitleIsWrappedOrShrunkIntoItsBand)
     EXPECT_GT(canvas_.Count(kBlack, 10, 60, 30, 80), 0);
     EXPECT_GT(canvas_.Count(kBlack, 190, 60, 210, 80), 0);
     EXPECT_EQ(canvas_.Count(kBlack, 211, 0, 1280, 200), 0);
+
+    // The y title ends at the plot when it fits its band; on a narrow chart
+    // it starts at the band's left edge and runs on above the plot, whole.
+    canvas_.Fill(kWhite);
+    DrawYTitle(canvas_.dc(), {0, 300, 160, 340}, "Danno (%)");
+    EXPECT_EQ(canvas_.Count(kGrey, 0, 300, 60, 340), 0);
+    EXPECT_GT(canvas_.Count(kGrey, 140, 300, 160, 340), 0);
+    canvas_.Fill(kWhite);
+    DrawYTitle(canvas_.dc(), {0, 300, 40, 340}, "Danno (%)");
+    EXPECT_GT(canvas_.Count(kGrey, 0, 300, 8, 340), 0);
+    EXPECT_GT(canvas_.Count(kGrey, 48, 300, 120, 340), 0);
 }
 
 }  // namespace
