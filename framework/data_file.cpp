@@ -7,6 +7,8 @@
 #include <strings.h>
 #include <vector>
 
+#include "framework/profile_text.h"
+
 const char kFrameSection[] = "FONEXA";
 static const char kNoteSection[] = "NOTE";
 
@@ -55,39 +57,6 @@ std::vector<char> ReadSection(const char* path, const char* section)
     return pairs;
 }
 
-// The number of a key written as the loaders ask for it ("1", not "01" or
-// "+1"), 0 for any other key or one past last.
-int KeyNumber(const char* key, size_t length, int last)
-{
-    while (length > 0 && (key[length - 1] == ' ' || key[length - 1] == '\t'))
-        --length;
-    if (length == 0 || length > 10 || key[0] == '0')
-        return 0;
-    long long number = 0;
-    for (size_t i = 0; i < length; ++i) {
-        if (key[i] < '0' || key[i] > '9')
-            return 0;
-        number = number * 10 + (key[i] - '0');
-    }
-    return number <= last ? (int)number : 0;
-}
-
-// A value as a single-key read returns it: blanks around it and one pair of
-// quotes removed.
-std::string ProfileValue(const char* value)
-{
-    while (*value == ' ' || *value == '\t')
-        ++value;
-    size_t length = strlen(value);
-    while (length > 0 && (value[length - 1] == ' ' || value[length - 1] == '\t'))
-        --length;
-    if (length >= 2 && (value[0] == '"' || value[0] == '\'') && value[length - 1] == value[0]) {
-        ++value;
-        length -= 2;
-    }
-    return std::string(value, length);
-}
-
 }  // namespace
 
 NumberedKeys ReadNumberedKeys(const char* path, const char* section, int last)
@@ -100,9 +69,9 @@ NumberedKeys ReadNumberedKeys(const char* path, const char* section, int last)
         const char* equals = strchr(pair, '=');
         if (!equals)
             continue;
-        int number = KeyNumber(pair, (size_t)(equals - pair), last);
+        int number = ListKeyNumber(pair, (size_t)(equals - pair), last);
         if (number > 0)
-            result.keys.emplace_back(number, ProfileValue(equals + 1));
+            result.keys.emplace_back(number, ListValue(equals + 1, strlen(equals + 1)));
     }
     std::stable_sort(result.keys.begin(), result.keys.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -82,11 +82,10 @@ char Lower(char c)
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
 }
 
-// The number of a list key as the loaders take it ("1", not "01" or "+1"),
-// 0 for any other key or one past last.
-int KeyNumber(const std::string& key, int last)
+}  // namespace
+
+int ListKeyNumber(const char* key, size_t length, int last)
 {
-    size_t length = key.size();
     while (length > 0 && (key[length - 1] == ' ' || key[length - 1] == '\t'))
         --length;
     if (length == 0 || length > 10 || key[0] == '0')
@@ -100,11 +99,9 @@ int KeyNumber(const std::string& key, int last)
     return number <= last ? (int)number : 0;
 }
 
-// A list value as a single-key read gives it: blanks around it and one pair
-// of quotes removed.
-std::string ListValue(const std::string& value)
+std::string ListValue(const char* value, size_t length)
 {
-    size_t start = 0, end = value.size();
+    size_t start = 0, end = length;
     while (start < end && (value[start] == ' ' || value[start] == '\t'))
         ++start;
     while (end > start && (value[end - 1] == ' ' || value[end - 1] == '\t'))
@@ -113,10 +110,8 @@ std::string ListValue(const std::string& value)
         ++start;
         --end;
     }
-    return value.substr(start, end - start);
+    return std::string(value + start, end - start);
 }
-
-}  // namespace
 
 ProfileText::ProfileText(const char* bytes, size_t size)
 {
@@ -277,9 +272,9 @@ ProfileText::Numbered ProfileText::NumberedKeys(const char* section, int last) c
         const Entry& entry = entries_[i];
         if (!entry.hasValue || text_[entry.name.start] == ';')
             continue;
-        int number = KeyNumber(text_.substr(entry.name.start, entry.name.length), last);
+        int number = ListKeyNumber(text_.data() + entry.name.start, entry.name.length, last);
         if (number > 0)
-            keys.emplace_back(number, ListValue(text_.substr(entry.value.start, entry.value.length)));
+            keys.emplace_back(number, ListValue(text_.data() + entry.value.start, entry.value.length));
     }
     std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     keys.erase(std::unique(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),

@@ -20,6 +20,14 @@
 #include <utility>
 #include <vector>
 
+// The number of a list key as the loaders take it ("1", not "01" or "+1";
+// blanks after it allowed), 0 for any other key or one past last.
+int ListKeyNumber(const char* key, size_t length, int last);
+
+// A list value as a single-key read gives it: blanks around it and one pair
+// of quotes removed.
+std::string ListValue(const char* value, size_t length);
+
 class ProfileText {
 public:
     ProfileText(const char* bytes, size_t size);

@@ -53,26 +53,19 @@ session "
     figure documento-info
     xdotool key Return; sleep 1
 "
-session "
-    $(opened settimana.lew 'Calcolo Lep,w')
-    figure esposizione-lepw
+# One window of a calculator each: file, caption, figure.
+while IFS='|' read -r file caption name; do
+    session "
+    $(opened "$file" "$caption")
+    figure $name
 "
-session "
-    $(opened gruppo.leg 'Livello equivalente per gruppi')
-    figure esposizione-leqgruppi
-"
-session "
-    $(opened saldatori.lin 'Incertezza e classe')
-    figure esposizione-incertezza
-"
-session "
-    $(opened rumore.spr 'Spettro del rumore')
-    figure spettri-rumore
-"
-session "
-    $(opened cuffia.spi 'Spettro di attenuazione')
-    figure spettri-attenuazione
-"
+done <<'LIST'
+settimana.lew|Calcolo Lep,w|esposizione-lepw
+gruppo.leg|Livello equivalente per gruppi|esposizione-leqgruppi
+saldatori.lin|Incertezza e classe|esposizione-incertezza
+rumore.spr|Spettro del rumore|spettri-rumore
+cuffia.spi|Spettro di attenuazione|spettri-attenuazione
+LIST
 session "
     $(opened compressore.dpi 'Rispondere alle domande')
     figure dpi-domande
