@@ -5,7 +5,6 @@
 // meeting task was measured once, entered here as three equal samples).
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -151,45 +150,6 @@ TEST(TaskUncertainty, DutiesOfEachReading)
     EXPECT_NE(duties.find("  art. 194, c. 1: Se anche con i DPI indossati"), std::string::npos);
     EXPECT_NE(duties.find("\r\nLpicco,C = 132.0 dB(C): Inferiore ai valori di azione\r\n"),
               std::string::npos);
-}
-
-// The file layout through keys held in a map, as the profile functions keep them.
-TEST(TaskUncertainty, FileKeysComeBackAsTyped)
-{
-    std::map<std::string, std::string> keys;
-    LinKeyWriter write = [&](const char* s, const char* k, const std::string& v) { keys[std::string(s) + "/" + k] = v; };
-    LinKeyReader read;
-    read.value = [&](const char* s, const char* k, size_t capacity) {
-        return keys[std::string(s) + "/" + k].substr(0, capacity - 1);
-    };
-    read.numbered = [&](const char* s, int last) {
-        std::vector<std::pair<int, std::string>> out;
-        for (int i = 1; i <= last && i <= 1000; ++i)
-            if (keys.count(std::string(s) + "/" + std::to_string(i)))
-                out.emplace_back(i, keys[std::string(s) + "/" + std::to_string(i)]);
-        return out;
-    };
-    UncertaintyTexts texts;
-    texts.instrumentClass = 2;
-    texts.peak = "135 dB(C)";
-    texts.tasks = {Task("Saldatura", "5", "1", {"80.1", "82 dB", "79.6"}), Task("", "1.5", "", {"n.d."})};
-    WriteLinTexts(write, texts);
-    EXPECT_EQ(keys["FONEXA/ITEMS"], "2");
-    EXPECT_EQ(keys["COMPITO1/2"], "82 dB");
-    UncertaintyTexts back;
-    EXPECT_TRUE(ReadLinTexts(read, &back));
-    EXPECT_EQ(back.instrumentClass, 2);
-    EXPECT_EQ(back.peak, "135 dB(C)");
-    ASSERT_EQ(back.tasks.size(), 2u);
-    EXPECT_EQ(back.tasks[0].samples, texts.tasks[0].samples);
-    EXPECT_EQ(back.tasks[1].samples, texts.tasks[1].samples);
-    EXPECT_EQ(back.tasks[1].hours, "1.5");
-
-    keys["FONEXA/ITEMS"] = "2000000000";
-    keys["COMPITO1/ITEMS"] = "-4";
-    EXPECT_FALSE(ReadLinTexts(read, &back));
-    ASSERT_EQ(back.tasks.size(), 2u);
-    EXPECT_TRUE(back.tasks[0].samples.empty());
 }
 
 }  // namespace
